@@ -1,0 +1,19 @@
+#include "screens/form.h"
+
+namespace crucirco {
+
+void Form::load()
+{
+    loaded_ = true;
+    ++serial_;
+    resetControls();
+    Form_Load();
+}
+
+void Form::unload()
+{
+    view_ = nullptr;
+    loaded_ = false;
+}
+
+} // namespace crucirco

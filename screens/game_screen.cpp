@@ -1,0 +1,76 @@
+#include "screens/game_screen.h"
+
+#include "screens/outcome_effects.h"
+#include "screens/texts.h"
+
+namespace crucirco {
+
+void GameScreen::setBoard(const Board& board)
+{
+    lbl_ = board;
+    refreshView();
+}
+
+void GameScreen::resetControls()
+{
+    lbl_.clear();
+    tallies_ = Tallies{};
+}
+
+bool GameScreen::announceOutcome(Flag16& gameOver)
+{
+    const auto serial = loadSerial();
+    const bool won = crucirco::announceOutcome(lbl_, gameOver, tallies_, [&](std::string_view message) {
+        inform(message);
+        return stillLoaded(serial);
+    });
+    refreshView();
+    return won;
+}
+
+void GameScreen::inform(std::string_view text)
+{
+    refreshView();
+    boxes_.inform(texts::kAppTitle, text);
+}
+
+Answer GameScreen::confirm(std::string_view text)
+{
+    refreshView();
+    return boxes_.confirm(texts::kAppTitle, text);
+}
+
+void GameScreen::Command1_Click()
+{
+    if (active())
+        navigator().show(other_);
+}
+
+void GameScreen::mnuAbout_Click()
+{
+    if (active())
+        navigator().show(Window::About);
+}
+
+void GameScreen::mnuPPal_Click()
+{
+    if (!active())
+        return;
+    const auto serial = loadSerial();
+    if (confirm(texts::kConfirmToMenu) != Answer::Ok || !stillLoaded(serial) || navigator().ending())
+        return;
+    navigator().show(Window::MainMenu);
+    navigator().unload(id());
+}
+
+void GameScreen::mnuEnd_Click()
+{
+    if (!active())
+        return;
+    if (confirm(texts::kConfirmExit) != Answer::Ok || navigator().ending())
+        return;
+    boxes_.inform(texts::kVisitTitle, texts::kWebAddress);
+    navigator().endProgram();
+}
+
+} // namespace crucirco

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string_view>
+
+#include "core/board.h"
+#include "core/flags.h"
+#include "core/tally.h"
+#include "screens/form.h"
+
+namespace crucirco {
+
+// What the two game screens have in common: a board of nine cell labels, the
+// two win tallies, the button that opens the other game screen and the menu
+// ("&Jugar de nuevo", "&Menú principal", "&Salir", "Acerca...").
+class GameScreen : public Form {
+public:
+    GameScreen(Window id, Window other, Navigator& navigator, MessageBoxes& boxes)
+        : Form(id, navigator)
+        , other_(other)
+        , boxes_(boxes)
+    {
+    }
+
+    // The controls; meaningful while the window is loaded.
+    const Board& board() const { return lbl_; }
+    const Tallies& tallies() const { return tallies_; }
+    // Puts marks on the board directly, as a developer's tool may.
+    void setBoard(const Board& board);
+
+    virtual void lbl_Click(int index) = 0;
+    virtual void cmdReiniciar_Click() = 0;
+    void mnuAgain_Click() { cmdReiniciar_Click(); }
+    void Command1_Click();
+    void mnuPPal_Click();
+    void mnuEnd_Click();
+    void mnuAbout_Click();
+
+protected:
+    void resetControls() override;
+
+    // The outcome check with its effects; true when a line was complete.
+    bool announceOutcome(Flag16& gameOver);
+    // A box with OK alone and the program's title, the window brought up to
+    // date first so that the box never hides a mark not yet drawn.
+    void inform(std::string_view text);
+    Answer confirm(std::string_view text);
+
+    Board lbl_;
+    Tallies tallies_;
+
+private:
+    Window other_;
+    MessageBoxes& boxes_;
+};
+
+} // namespace crucirco

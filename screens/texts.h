@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+namespace crucirco::texts {
+
+inline constexpr std::string_view kAppTitle = "Crucirco";
+inline constexpr std::string_view kWebAddress = "www.velquor.example";
+
+inline constexpr std::string_view kCrossWins = "La cruz gana!!!";
+inline constexpr std::string_view kCircleWins = "El círculo gana!!!";
+inline constexpr std::string_view kPressRestart = "Presione reiniciar para jugar una nueva partida";
+inline constexpr std::string_view kConfirmToMenu = "¿Confirma salir de este modo?";
+inline constexpr std::string_view kConfirmExit = "¿Confirma salir del Crucirco Velquor?";
+inline constexpr std::string_view kVisitTitle = "Visite...";
+
+} // namespace crucirco::texts

@@ -1,0 +1,33 @@
+#include "screens/two_player_screen.h"
+
+#include "screens/texts.h"
+
+namespace crucirco {
+
+void TwoPlayerScreen::lbl_Click(int index)
+{
+    if (!active())
+        return;
+    if (isTrue(fields.GameOver)) {
+        inform(texts::kPressRestart);
+        return;
+    }
+    if (lbl_.isEmpty(index)) {
+        const bool circle = isTrue(fields.CircleTurn);
+        lbl_.set(index, circle ? Mark::Circle : Mark::Cross);
+        fields.CircleTurn = toFlag(!circle);
+    }
+    // Checked after every click, whether or not it placed a mark.
+    announceOutcome(fields.GameOver);
+}
+
+void TwoPlayerScreen::cmdReiniciar_Click()
+{
+    if (!active())
+        return;
+    fields.GameOver = kFalse;
+    lbl_.clear();
+    refreshView();
+}
+
+} // namespace crucirco

@@ -1,0 +1,154 @@
+#include "screens/versus_screen.h"
+
+#include "screens/texts.h"
+
+namespace crucirco {
+
+// The random move's pass through the event loop, during a machine turn. The
+// user may do anything meanwhile; the turn stops at once when its window went
+// away, when the program is ending, or when the user's circle has won.
+class VersusScreen::TurnPass final : public EventPass {
+public:
+    TurnPass(VersusScreen& screen, std::uint64_t serial)
+        : screen_(screen)
+        , serial_(serial)
+    {
+    }
+
+    PassResult letEventsRun() override
+    {
+        screen_.events_.processPendingEvents();
+        const bool goOn = screen_.stillLoaded(serial_) && !screen_.navigator().ending()
+            && !screen_.circleWonInTurn_;
+        return goOn ? PassResult::Continue : PassResult::Stop;
+    }
+
+private:
+    VersusScreen& screen_;
+    std::uint64_t serial_;
+};
+
+VersusScreen::VersusScreen(const Services& services)
+    : GameScreen(Window::VersusMachine, Window::TwoPlayer, services.navigator, services.boxes)
+    , random_(services.random)
+    , events_(services.events)
+    , clock_(services.clock)
+{
+}
+
+void VersusScreen::resetControls()
+{
+    GameScreen::resetControls();
+    difficulty_ = Difficulty::Medium;
+    userStarts_ = false;
+    timerEnabled_ = true;
+}
+
+void VersusScreen::Form_Load()
+{
+    random_.reseed(clock_.secondsSinceMidnight());
+    fields.PlannedCell = kNoPlan;
+}
+
+void VersusScreen::setTimerEnabled(bool enabled)
+{
+    timerEnabled_ = enabled;
+    refreshView();
+}
+
+void VersusScreen::lbl_Click(int index)
+{
+    if (!active())
+        return;
+    if (isTrue(fields.GameOver)) {
+        inform(texts::kPressRestart);
+        return;
+    }
+    if (!lbl_.isEmpty(index))
+        return;
+    lbl_.set(index, Mark::Circle);
+    fields.MoveCount = raisedCount(fields.MoveCount);
+    if (CheckOutcome()) {
+        fields.GameOver = kTrue;
+        // A machine turn still pending from an earlier click must not play
+        // on the won board, nor one running right now.
+        circleWonInTurn_ = turnInProgress_;
+        setTimerEnabled(false);
+        return;
+    }
+    setTimerEnabled(true);
+}
+
+MoveResult VersusScreen::playMachineMove(MachineOpponent& opponent)
+{
+    switch (difficulty_) {
+    case Difficulty::Low:
+        return opponent.MachineMoveRandom();
+    case Difficulty::Medium:
+        return opponent.MachineMoveMedium();
+    case Difficulty::High:
+        return opponent.MachineMoveHigh();
+    case Difficulty::Maximum:
+        break;
+    }
+    return opponent.MachineMoveMaximum();
+}
+
+void VersusScreen::Timer1_Timer()
+{
+    // Timer events keep coming inside the nested event loops of a machine
+    // turn (its win box, the random move's passes); the turn in progress
+    // decides what the timer does next.
+    if (!active() || !timerEnabled_ || turnInProgress_)
+        return;
+    struct TurnScope {
+        VersusScreen& screen;
+        explicit TurnScope(VersusScreen& s)
+            : screen(s)
+        {
+            screen.turnInProgress_ = true;
+            screen.circleWonInTurn_ = false;
+        }
+        ~TurnScope() { screen.turnInProgress_ = false; }
+    } scope(*this);
+
+    const auto serial = loadSerial();
+    fields.NoRandomFallback = kFalse;
+    TurnPass pass(*this, serial);
+    MachineOpponent opponent(lbl_, fields, random_, pass);
+    if (playMachineMove(opponent) == MoveResult::Stopped)
+        return;
+    CheckOutcome();
+    fields.MoveCount = raisedCount(fields.MoveCount);
+    if (stillLoaded(serial))
+        setTimerEnabled(false);
+}
+
+void VersusScreen::cmdReiniciar_Click()
+{
+    if (!active())
+        return;
+    fields.GameOver = kFalse;
+    fields.MoveCount = 0;
+    timerEnabled_ = !userStarts_;
+    lbl_.clear();
+    refreshView();
+}
+
+void VersusScreen::Option_Click(Difficulty difficulty)
+{
+    if (!active())
+        return;
+    difficulty_ = difficulty;
+    refreshView();
+}
+
+void VersusScreen::Check1_Click(bool checked)
+{
+    if (!active())
+        return;
+    userStarts_ = checked;
+    refreshView();
+}
+
+} // namespace crucirco

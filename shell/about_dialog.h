@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+
+#include "screens/form.h"
+#include "shell/system_info.h"
+
+namespace crucirco {
+
+// frmAbout: title, version, thanks, and a way to the system information viewer.
+class AboutDialog final : public Form {
+public:
+    AboutDialog(Navigator& navigator, MessageBoxes& boxes, ConfigStore& store, ProcessLauncher& launcher)
+        : Form(Window::About, navigator)
+        , boxes_(boxes)
+        , store_(store)
+        , launcher_(launcher)
+    {
+    }
+
+    const std::string& versionCaption() const { return lblVersion_; }
+
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+
+protected:
+    void resetControls() override { lblVersion_ = "Versión auto displayed"; }
+    void Form_Load() override;
+
+private:
+    MessageBoxes& boxes_;
+    ConfigStore& store_;
+    ProcessLauncher& launcher_;
+    std::string lblVersion_;
+};
+
+} // namespace crucirco

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "screens/form.h"
+
+namespace crucirco {
+
+// frmMain: the way to either game, and out.
+class MainMenu final : public Form {
+public:
+    explicit MainMenu(Navigator& navigator)
+        : Form(Window::MainMenu, navigator)
+    {
+    }
+
+    void cmdVsMaquina_Click() { leaveFor(Window::VersusMachine); }
+    void cmdUnoUno_Click() { leaveFor(Window::TwoPlayer); }
+    void Command1_Click();
+
+protected:
+    void resetControls() override {}
+
+private:
+    void leaveFor(Window window);
+};
+
+} // namespace crucirco

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include "screens/form.h"
+
+namespace crucirco {
+
+// frmSplash, the start form: name, maker and version for 1.5 seconds.
+class SplashScreen final : public Form {
+public:
+    static constexpr int kCloseAfterMs = 1500;
+
+    explicit SplashScreen(Navigator& navigator)
+        : Form(Window::Splash, navigator)
+    {
+    }
+
+    const std::string& versionCaption() const { return lblVersion_; }
+
+    void Timer1_Timer();
+    void Form_KeyPress();
+
+protected:
+    void resetControls() override { lblVersion_ = "Version "; }
+    void Form_Load() override;
+
+private:
+    std::string lblVersion_;
+};
+
+} // namespace crucirco

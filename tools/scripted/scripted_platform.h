@@ -1,0 +1,124 @@
+#pragma once
+
+// Scripted stand-ins for the window system, chance and the clock: they run
+// the game's own classes without a display, for the replay tool and the
+// tests. Everything they are asked to show is written as transcript lines.
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "opponent/random_source.h"
+#include "screens/platform.h"
+#include "shell/config_store.h"
+#include "shell/program.h"
+#include "shell/system_info.h"
+
+namespace crucirco::scripted {
+
+// A script asked for something it did not provide.
+class ScriptError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class Random final : public RandomSource {
+public:
+    void push(double r) { queue_.push_back(r); }
+    double draw() override;
+    void reseed(std::uint32_t seed) override { seeds_.push_back(seed); }
+    const std::vector<std::uint32_t>& seeds() const { return seeds_; }
+    std::size_t pending() const { return queue_.size(); }
+
+private:
+    std::deque<double> queue_;
+    std::vector<std::uint32_t> seeds_;
+};
+
+class Boxes final : public MessageBoxes {
+public:
+    explicit Boxes(std::ostream& out)
+        : out_(out)
+    {
+    }
+    void push(Answer answer) { answers_.push_back(answer); }
+    void inform(std::string_view title, std::string_view text) override;
+    Answer confirm(std::string_view title, std::string_view text) override;
+
+private:
+    std::ostream& out_;
+    std::deque<Answer> answers_;
+};
+
+class Events final : public EventLoop {
+public:
+    // What a pass of the event loop does; nothing by default.
+    std::function<void()> onPass;
+    int passes = 0;
+    void processPendingEvents() override;
+};
+
+class FixedClock final : public Clock {
+public:
+    std::uint32_t seconds = 0;
+    std::uint32_t secondsSinceMidnight() const override { return seconds; }
+};
+
+class WindowLog final : public WindowHost {
+public:
+    explicit WindowLog(std::ostream& out)
+        : out_(out)
+    {
+    }
+    void windowLoaded(Form& form) override;
+    void windowShown(Window) override {}
+    void windowUnloaded(Window window) override;
+    void lastWindowUnloaded() override {}
+    void programEnded() override {}
+
+private:
+    std::ostream& out_;
+};
+
+// An in-memory configuration store with values stored byte for byte.
+class MemoryStore final : public ConfigStore {
+public:
+    struct Value {
+        std::uint32_t type;
+        std::vector<char16_t> data; // raw, with or without a terminating zero
+        std::uint32_t sizeBytes;    // as the store reports it
+    };
+    static Value string(std::u16string_view text, bool withTerminator);
+    static Value number(std::uint32_t value);
+
+    void put(std::u16string key, std::u16string name, Value value);
+    void refuse(std::u16string key) { refused_.push_back(std::move(key)); }
+    int openKeys() const { return open_; }
+
+    std::optional<Key> openKey(KeyRoot root, std::u16string_view path) override;
+    bool queryValue(Key key, std::u16string_view name, std::uint32_t& type, char16_t* buffer,
+                    std::uint32_t& sizeBytes) override;
+    void closeKey(Key key) override;
+
+private:
+    std::map<std::u16string, std::map<std::u16string, Value, std::less<>>, std::less<>> keys_;
+    std::vector<std::u16string> refused_;
+    std::vector<std::u16string> handles_;
+    int open_ = 0;
+};
+
+class Launcher final : public ProcessLauncher {
+public:
+    std::vector<std::u16string> files;    // what exists
+    std::vector<std::u16string> started;  // what was started
+    bool startFails = false;
+    bool fileExists(std::u16string_view path) override;
+    bool start(std::u16string_view path) override;
+};
+
+} // namespace crucirco::scripted
