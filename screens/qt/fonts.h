@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace crucirco::fonts {
+
+// Faces the layouts name, whatever the machine has installed.
+inline const QString kWindowDefault = QStringLiteral("MS Sans Serif");
+inline const QString kTahoma = QStringLiteral("Tahoma");
+inline const QString kArial = QStringLiteral("Arial");
+inline const QString kVerdana = QStringLiteral("Verdana");
+inline const QString kTimesNewRoman = QStringLiteral("Times New Roman");
+inline const QString kIceAged = QStringLiteral("IceAgeD");
+
+// Registers, once, the installed faces that stand in for those the layouts
+// name and the machine lacks: faces with the same metrics where there are
+// any, so that every text keeps fitting its control.
+void registerSubstitutes();
+
+// A face of the layout at a point size (fractions allowed: 15.75, 8.25).
+QFont face(const QString& family, double points, bool bold = false);
+
+// The font every window starts with, as the layouts assume.
+inline QFont windowDefault() { return face(kWindowDefault, 8.25); }
+
+} // namespace crucirco::fonts

@@ -1,0 +1,189 @@
+#include "screens/qt/game_window.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <vector>
+
+#include "screens/qt/fonts.h"
+#include "screens/qt/qt_text.h"
+#include "screens/qt/twips.h"
+#include "screens/qt/wrapping_button.h"
+#include "screens/texts.h"
+
+namespace crucirco {
+
+namespace {
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const TwipRect& r)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(Twips::rect(r.left, r.top, r.width, r.height));
+    return label;
+}
+
+QString cellName(int index)
+{
+    return QStringLiteral("Casilla %1").arg(index + 1);
+}
+
+} // namespace
+
+void CellLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+// The window's client area; it draws the layout's straight lines beneath
+// the labels.
+class GameWindow::Canvas final : public QWidget {
+public:
+    Canvas(QWidget* parent, const std::array<TwipLine, 2>& tallyLines)
+        : QWidget(parent)
+    {
+        for (const TwipLine& l : kBoardGrid)
+            lines_.emplace_back(Twips::point(l.x1, l.y1), Twips::point(l.x2, l.y2));
+        for (const TwipLine& l : tallyLines)
+            lines_.emplace_back(Twips::point(l.x1, l.y1), Twips::point(l.x2, l.y2));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+        for (const QLine& line : lines_)
+            painter.drawLine(line);
+    }
+
+private:
+    std::vector<QLine> lines_;
+};
+
+GameWindow::GameWindow(GameScreen& screen, Navigator& navigator, HandlerGate& gate, const GameWindowLayout& layout)
+    : screen_(screen)
+    , navigator_(navigator)
+    , gate_(gate)
+{
+    setObjectName(QString::fromLatin1(layout.name));
+    setWindowTitle(QString::fromUtf8(layout.title));
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+    if (layout.minimizeButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    setWindowFlags(flags);
+    setFont(fonts::windowDefault());
+
+    client_ = new Canvas(this, layout.tallyLines);
+    client_->setObjectName(QStringLiteral("client"));
+    client_->setFixedSize(Twips::size(layout.clientWidth, layout.clientHeight));
+    setCentralWidget(client_);
+
+    const QFont markFont = fonts::face(fonts::kTahoma, 15.75);
+    for (int i = 0; i < 9; ++i) {
+        auto* cell = new CellLabel(client_);
+        const TwipRect& r = layout.cells[static_cast<std::size_t>(i)];
+        cell->setObjectName(QStringLiteral("lbl%1").arg(i));
+        cell->setGeometry(Twips::rect(r.left, r.top, r.width, r.height));
+        cell->setFont(markFont);
+        cell->setAlignment(Qt::AlignCenter);
+        cell->setFocusPolicy(Qt::NoFocus);
+        connect(cell, &CellLabel::clicked, this, [this, i] { gate_.run([&] { screen_.lbl_Click(i); }); });
+        cells_[static_cast<std::size_t>(i)] = cell;
+    }
+    QLabel* label2 = makeLabel(client_, "Label2", QStringLiteral("X"), layout.label2);
+    QLabel* label3 = makeLabel(client_, "Label3", QStringLiteral("O"), layout.label3);
+    label2->setFont(markFont);
+    label3->setFont(markFont);
+    label2->setAccessibleName(QStringLiteral("Victorias de la cruz"));
+    label3->setAccessibleName(QStringLiteral("Victorias del círculo"));
+    lblX_ = makeLabel(client_, "lblX", QString(), layout.lblX);
+    lblO_ = makeLabel(client_, "lblO", QString(), layout.lblO);
+    QLabel* label1 = makeLabel(client_, "Label1", toQString(texts::kWebAddress), layout.label1);
+    label1->setFont(fonts::face(fonts::kIceAged, 12));
+    label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    cmdReiniciar_ = new WrappingButton(QStringLiteral("Jugar de nuevo"), client_);
+    cmdReiniciar_->setObjectName(QStringLiteral("cmdReiniciar"));
+    cmdReiniciar_->setGeometry(Twips::rect(layout.cmdReiniciar.left, layout.cmdReiniciar.top,
+                                           layout.cmdReiniciar.width, layout.cmdReiniciar.height));
+    connect(cmdReiniciar_, &QPushButton::clicked, this, [this] { forward(&GameScreen::cmdReiniciar_Click); });
+    command1_ = new WrappingButton(QString::fromUtf8(layout.command1Caption), client_);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setGeometry(
+        Twips::rect(layout.command1.left, layout.command1.top, layout.command1.width, layout.command1.height));
+    connect(command1_, &QPushButton::clicked, this, [this] { forward(&GameScreen::Command1_Click); });
+
+    buildMenu(layout);
+    // The window takes the size of its menu bar and client area, and keeps it.
+    this->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    refresh();
+}
+
+GameWindow::~GameWindow() = default;
+
+void GameWindow::buildMenu(const GameWindowLayout& layout)
+{
+    struct Item {
+        const char* name;
+        const char* caption;
+        Qt::Key key;
+        void (GameScreen::*handler)();
+    };
+    QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
+    archivo->setObjectName(QStringLiteral("fef"));
+    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
+    ayuda->setObjectName(QStringLiteral("fwefw"));
+    const Item items[] = {
+        {"mnuAgain", "&Jugar de nuevo", Qt::Key_F2, &GameScreen::mnuAgain_Click},
+        {"mnuPPal", "&Menú principal", Qt::Key_F8, &GameScreen::mnuPPal_Click},
+        {"mnuEnd", layout.exitCaption, Qt::Key_F4, &GameScreen::mnuEnd_Click},
+        {"mnuAbout", "Acerca...", Qt::Key_F1, &GameScreen::mnuAbout_Click},
+    };
+    for (const Item& item : items) {
+        QMenu* menu = item.handler == &GameScreen::mnuAbout_Click ? ayuda : archivo;
+        QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+        action->setObjectName(QString::fromLatin1(item.name));
+        action->setShortcut(QKeySequence(item.key));
+        action->setShortcutContext(Qt::WindowShortcut);
+        const auto handler = item.handler;
+        connect(action, &QAction::triggered, this, [this, handler] { forward(handler); });
+    }
+}
+
+void GameWindow::forward(void (GameScreen::*handler)())
+{
+    gate_.run([&] { (screen_.*handler)(); });
+}
+
+void GameWindow::refresh()
+{
+    const Board& board = screen_.board();
+    for (int i = 0; i < 9; ++i) {
+        const QString caption = toQString(captionOf(board.at(i)));
+        CellLabel* cell = cells_[static_cast<std::size_t>(i)];
+        cell->setText(caption);
+        cell->setAccessibleName(cellName(i) + QStringLiteral(": ") + (caption.isEmpty() ? QStringLiteral("vacía") : caption));
+    }
+    lblX_->setText(QString::fromStdString(screen_.tallies().cross.caption()));
+    lblO_->setText(QString::fromStdString(screen_.tallies().circle.caption()));
+    lblX_->setAccessibleName(QStringLiteral("Victorias de la cruz: %1").arg(lblX_->text().isEmpty() ? QStringLiteral("0") : lblX_->text()));
+    lblO_->setAccessibleName(QStringLiteral("Victorias del círculo: %1").arg(lblO_->text().isEmpty() ? QStringLiteral("0") : lblO_->text()));
+    showOwnControls();
+}
+
+void GameWindow::closeEvent(QCloseEvent* event)
+{
+    // The title bar's close button unloads the screen without a question;
+    // the program hides and later destroys this window itself.
+    event->ignore();
+    gate_.run([&] { navigator_.unload(screen_.id()); });
+}
+
+} // namespace crucirco

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+#include "screens/form.h"
+#include "screens/game_screen.h"
+#include "screens/qt/handler_gate.h"
+
+class QAction;
+class QPushButton;
+
+namespace crucirco {
+
+// A rectangle or a line of a layout, in twips.
+struct TwipRect {
+    int left, top, width, height;
+};
+struct TwipLine {
+    int x1, y1, x2, y2;
+};
+
+// Both boards stand at the same place, with the same grid (Line1 to Line4).
+inline constexpr int kBoardColumns[3] = {2160, 2760, 3360};
+inline constexpr int kBoardRows[3] = {1080, 1560, 2160};
+inline constexpr std::array<TwipLine, 4> kBoardGrid{{
+    {2640, 1080, 2640, 2640},
+    {3240, 1080, 3240, 2640},
+    {3720, 1560, 2160, 1560},
+    {2160, 2160, 3720, 2160},
+}};
+
+constexpr TwipRect boardCell(int index, int width, int height)
+{
+    return {kBoardColumns[index % 3], kBoardRows[index / 3], width, height};
+}
+
+// Everything in which the two game windows' layouts differ.
+struct GameWindowLayout {
+    const char* name; // the window's object name
+    const char* title;
+    int clientWidth, clientHeight;
+    std::array<TwipRect, 9> cells;
+    std::array<TwipLine, 2> tallyLines; // Line5 and Line6
+    TwipRect label2, label3, lblX, lblO, cmdReiniciar, command1, label1;
+    const char* command1Caption;
+    const char* exitCaption;
+    bool minimizeButton;
+};
+
+// A board cell: a label that reports a click on it.
+class CellLabel final : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// The window of a game screen: the board, the tallies, the two buttons, the
+// maker's address and the menu. It forwards every event to the screen and
+// shows the screen's state whenever asked.
+class GameWindow : public QMainWindow, public FormView {
+    Q_OBJECT
+public:
+    GameWindow(GameScreen& screen, Navigator& navigator, HandlerGate& gate, const GameWindowLayout& layout);
+    ~GameWindow() override;
+
+    void refresh() final;
+
+protected:
+    // Shows the controls a particular screen adds.
+    virtual void showOwnControls() {}
+
+    void closeEvent(QCloseEvent* event) override;
+
+    QWidget* client() const { return client_; }
+    HandlerGate& gate() { return gate_; }
+    void forward(void (GameScreen::*handler)());
+    QPushButton* cmdReiniciar() const { return cmdReiniciar_; }
+    QPushButton* command1() const { return command1_; }
+
+private:
+    class Canvas;
+    void buildMenu(const GameWindowLayout& layout);
+
+    GameScreen& screen_;
+    Navigator& navigator_;
+    HandlerGate& gate_;
+    QWidget* client_;
+    std::array<CellLabel*, 9> cells_{};
+    QLabel* lblX_;
+    QLabel* lblO_;
+    QPushButton* cmdReiniciar_;
+    QPushButton* command1_;
+};
+
+} // namespace crucirco

@@ -1,0 +1,46 @@
+#include "screens/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTime>
+
+#include "screens/qt/qt_text.h"
+
+namespace crucirco {
+
+namespace {
+
+QMessageBox::StandardButton runBox(std::string_view title, std::string_view text,
+                                   QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), buttons, QApplication::activeWindow());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setDefaultButton(QMessageBox::Ok);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace
+
+void QtMessageBoxes::inform(std::string_view title, std::string_view text)
+{
+    runBox(title, text, QMessageBox::Ok);
+}
+
+Answer QtMessageBoxes::confirm(std::string_view title, std::string_view text)
+{
+    // Escape and the title bar's close button answer Cancel.
+    return runBox(title, text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok ? Answer::Ok
+                                                                                          : Answer::Cancel;
+}
+
+void QtEventLoop::processPendingEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+std::uint32_t QtClock::secondsSinceMidnight() const
+{
+    return static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay() / 1000);
+}
+
+} // namespace crucirco

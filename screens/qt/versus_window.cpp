@@ -1,0 +1,106 @@
+#include "screens/qt/versus_window.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "screens/qt/twips.h"
+
+namespace crucirco {
+
+namespace {
+
+constexpr TwipRect cell(int index)
+{
+    // Cells 0 and 8 are 375 twips high, the others 495.
+    return boardCell(index, 375, (index == 0 || index == 8) ? 375 : 495);
+}
+
+constexpr GameWindowLayout kLayout{
+    "frmVSMaquina",
+    "Crucirco VS Máquina",
+    4785,
+    3840,
+    {cell(0), cell(1), cell(2), cell(3), cell(4), cell(5), cell(6), cell(7), cell(8)},
+    {{{480, 240, 480, 1440}, {0, 720, 840, 720}}},
+    {120, 240, 255, 375},   // Label2
+    {600, 240, 255, 375},   // Label3
+    {120, 840, 255, 375},   // lblX
+    {600, 840, 255, 375},   // lblO
+    {3120, 360, 975, 495},  // cmdReiniciar
+    {1560, 0, 1695, 255},   // Command1
+    {120, 3480, 4575, 375}, // Label1
+    "Uno contra uno",
+    "&Salir",
+    false,
+};
+
+struct OptionLayout {
+    const char* name;
+    const char* caption;
+    int top;
+};
+constexpr OptionLayout kOptions[4] = {
+    {"Option1", "Dificultad baja", 1560},
+    {"Option2", "Dificultad media", 1920},
+    {"Option3", "Dificultad alta", 2280},
+    {"Option4", "Dificultad máxima", 2640},
+};
+
+} // namespace
+
+VersusWindow::VersusWindow(VersusScreen& screen, Navigator& navigator, HandlerGate& gate)
+    : GameWindow(screen, navigator, gate, kLayout)
+    , screen_(screen)
+{
+    auto* group = new QButtonGroup(this);
+    for (int i = 0; i < 4; ++i) {
+        const OptionLayout& o = kOptions[i];
+        auto* option = new QRadioButton(QString::fromUtf8(o.caption), client());
+        option->setObjectName(QString::fromLatin1(o.name));
+        option->setGeometry(Twips::rect(120, o.top, 1575, 255));
+        group->addButton(option, i + 1);
+        options_[static_cast<std::size_t>(i)] = option;
+        const auto difficulty = static_cast<Difficulty>(i + 1);
+        connect(option, &QRadioButton::clicked, this,
+                [this, difficulty] { this->gate().run([&] { screen_.Option_Click(difficulty); }); });
+    }
+    check1_ = new QCheckBox(QStringLiteral("Empieza el usuario"), client());
+    check1_->setObjectName(QStringLiteral("Check1"));
+    check1_->setGeometry(Twips::rect(120, 3000, 2175, 375));
+    connect(check1_, &QCheckBox::clicked, this,
+            [this](bool checked) { this->gate().run([&] { screen_.Check1_Click(checked); }); });
+
+    // Focus moves through the controls in the order the layout gives them.
+    setTabOrder(cmdReiniciar(), options_[0]);
+    setTabOrder(options_[0], options_[1]);
+    setTabOrder(options_[1], options_[2]);
+    setTabOrder(options_[2], command1());
+    setTabOrder(command1(), check1_);
+    setTabOrder(check1_, options_[3]);
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(kMoveDelayMs);
+    connect(timer1_, &QTimer::timeout, this, [this] { this->gate().run([&] { screen_.Timer1_Timer(); }); });
+    refresh();
+}
+
+void VersusWindow::showOwnControls()
+{
+    if (!timer1_)
+        return; // still being built
+    const auto selected = static_cast<std::size_t>(screen_.difficulty()) - 1;
+    if (!options_[selected]->isChecked())
+        options_[selected]->setChecked(true);
+    check1_->setChecked(screen_.userStarts());
+    // A timer keeps its rhythm while it stays enabled.
+    if (screen_.timerEnabled() && !timer1_->isActive())
+        timer1_->start();
+    else if (!screen_.timerEnabled())
+        timer1_->stop();
+}
+
+} // namespace crucirco

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "screens/qt/game_window.h"
+#include "screens/versus_screen.h"
+
+class QCheckBox;
+class QRadioButton;
+class QTimer;
+
+namespace crucirco {
+
+// frmVSMaquina's window: the game window plus the difficulty options, "Empieza
+// el usuario" and the machine's move timer.
+class VersusWindow final : public GameWindow {
+    Q_OBJECT
+public:
+    static constexpr int kMoveDelayMs = 100;
+
+    VersusWindow(VersusScreen& screen, Navigator& navigator, HandlerGate& gate);
+
+private:
+    void showOwnControls() override;
+
+    VersusScreen& screen_;
+    std::array<QRadioButton*, 4> options_{};
+    QCheckBox* check1_ = nullptr;
+    QTimer* timer1_ = nullptr;
+};
+
+} // namespace crucirco

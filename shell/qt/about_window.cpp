@@ -1,0 +1,117 @@
+#include "shell/qt/about_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "screens/qt/fonts.h"
+#include "screens/qt/qt_text.h"
+#include "screens/qt/twips.h"
+#include "screens/qt/wrapping_button.h"
+#include "screens/texts.h"
+
+namespace crucirco {
+
+namespace {
+
+// The etched separator above the buttons: a grey line with a white one
+// beneath it.
+class EtchedLine final : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const int y = Twips::toPixels(2400);
+        painter.setPen(QPen(Qt::white, 2));
+        painter.drawLine(Twips::toPixels(105), y + 1, Twips::toPixels(5654), y + 1);
+        painter.setPen(QPen(QColor(128, 128, 128), 1));
+        painter.drawLine(Twips::toPixels(90), y, Twips::toPixels(5654), y);
+    }
+};
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(Twips::rect(left, top, width, height));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+void makeTextBlack(QLabel* label)
+{
+    QPalette black = label->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(black);
+    label->setWordWrap(true);
+}
+
+} // namespace
+
+AboutWindow::AboutWindow(AboutDialog& about, Navigator& navigator, HandlerGate& gate)
+    : QDialog(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , about_(about)
+    , navigator_(navigator)
+    , gate_(gate)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("Acerca del autor"));
+    setFont(fonts::windowDefault());
+    setFixedSize(Twips::size(5730, 3555));
+    setModal(false);
+
+    auto* separator = new EtchedLine(this);
+    separator->setGeometry(rect());
+    separator->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    QLabel* icon = addLabel(this, "Label1", QStringLiteral("#"), 240, 120, 495, 855);
+    icon->setFont(fonts::face(fonts::kTimesNewRoman, 36));
+    addLabel(this, "lblTitle", QStringLiteral("Velquor Crucirco"), 1080, 240, 3885, 480);
+    lblVersion_ = addLabel(this, "lblVersion", QString(), 1050, 780, 3885, 225);
+    QLabel* description = addLabel(this, "lblDescription",
+        QStringLiteral("Muchas gracias por usar este programa. Para más información, ayuda, trucos y más visite ")
+            + toQString(texts::kWebAddress),
+        1050, 1125, 3885, 1170);
+    makeTextBlack(description);
+    makeTextBlack(addLabel(this, "lblDisclaimer", QString(), 255, 2625, 3870, 825));
+
+    auto* ok = new WrappingButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setGeometry(Twips::rect(4245, 2520, 1260, 345));
+    ok->setDefault(true);
+    ok->setAutoDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] { gate_.run([&] { about_.cmdOK_Click(); }); });
+
+    auto* sysInfo = new WrappingButton(QStringLiteral("&Info del sisitema..."), this);
+    sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    sysInfo->setGeometry(Twips::rect(4260, 3000, 1245, 465));
+    sysInfo->setAutoDefault(false);
+    connect(sysInfo, &QPushButton::clicked, this, [this] { gate_.run([&] { about_.cmdSysInfo_Click(); }); });
+
+    setTabOrder(ok, sysInfo);
+    ok->setFocus();
+    refresh();
+}
+
+void AboutWindow::refresh()
+{
+    lblVersion_->setText(QString::fromStdString(about_.versionCaption()));
+}
+
+void AboutWindow::reject()
+{
+    gate_.run([&] { about_.cmdOK_Click(); });
+}
+
+void AboutWindow::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    gate_.run([&] { navigator_.unload(about_.id()); });
+}
+
+} // namespace crucirco

@@ -1,0 +1,52 @@
+#include "shell/qt/desktop_program.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <cstdlib>
+
+#include "crucirco/version.h"
+#include "screens/qt/fonts.h"
+#include "screens/qt/qt_text.h"
+#include "shell/qt/window_art.h"
+
+namespace crucirco {
+
+namespace {
+
+std::string searchPath()
+{
+    const char* path = std::getenv("PATH");
+    return path ? path : "/usr/local/bin:/usr/bin:/bin";
+}
+
+} // namespace
+
+void prepareApplication(QApplication& app)
+{
+    QApplication::setApplicationName(toQString(version::kApplicationName));
+    QApplication::setOrganizationName(toQString(version::kOrganization));
+    QApplication::setApplicationVersion(toQString(version::kText));
+    QGuiApplication::setDesktopFileName(toQString(version::kApplicationId));
+    QApplication::setWindowIcon(windowIcon(Window::MainMenu));
+    // The program decides itself when it ends: with its last window, once
+    // the handler at work is done, or at once on "Salir".
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+    fonts::registerSubstitutes();
+}
+
+DesktopProgram::DesktopProgram(MessageBoxes& boxes)
+    : store_(searchPath())
+    , host_(gate_)
+    , program_(Program::Services{boxes, events_, clock_, random_, store_, launcher_}, host_)
+{
+    host_.bind(program_);
+}
+
+} // namespace crucirco

@@ -1,0 +1,71 @@
+#include "shell/qt/main_menu_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "screens/qt/fonts.h"
+#include "screens/qt/twips.h"
+#include "screens/qt/wrapping_button.h"
+#include "screens/qt/wrapping_button.h"
+#include "shell/qt/window_art.h"
+
+namespace crucirco {
+
+MainMenuWindow::MainMenuWindow(MainMenu& menu, Navigator& navigator, HandlerGate& gate)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , menu_(menu)
+    , navigator_(navigator)
+    , gate_(gate)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Crucirco Velquor"));
+    setFont(fonts::windowDefault());
+    setFixedSize(Twips::size(4680, 3195));
+
+    auto* welcome = new QLabel(
+        QStringLiteral("Bienvenido al Crucirco Velquor. Escoja el modo en que desea jugar:"), this);
+    welcome->setObjectName(QStringLiteral("Label1"));
+    welcome->setGeometry(Twips::rect(1920, 720, 2415, 735));
+    welcome->setWordWrap(true);
+    welcome->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto* logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("imgLogo"));
+    logo->setGeometry(Twips::rect(120, 480, 1455, 1545));
+    logo->setPixmap(logoPixmap());
+    logo->setScaledContents(true);
+    logo->setAccessibleName(QStringLiteral("Logotipo de Crucirco"));
+
+    struct Button {
+        const char* name;
+        const char* caption;
+        int left, width;
+        void (MainMenu::*handler)();
+    };
+    const Button buttons[] = {
+        {"cmdUnoUno", "Uno contra uno", 0, 1575, &MainMenu::cmdUnoUno_Click},
+        {"cmdVsMaquina", "Vs la máquina", 1680, 1335, &MainMenu::cmdVsMaquina_Click},
+        {"Command1", "Salir", 3120, 1215, &MainMenu::Command1_Click},
+    };
+    QWidget* previous = nullptr;
+    for (const Button& b : buttons) {
+        auto* button = new WrappingButton(QString::fromUtf8(b.caption), this);
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setGeometry(Twips::rect(b.left, 2160, b.width, 375));
+        const auto handler = b.handler;
+        connect(button, &QPushButton::clicked, this, [this, handler] { gate_.run([&] { (menu_.*handler)(); }); });
+        if (previous)
+            setTabOrder(previous, button);
+        previous = button;
+    }
+}
+
+void MainMenuWindow::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    gate_.run([&] { navigator_.unload(menu_.id()); });
+}
+
+} // namespace crucirco

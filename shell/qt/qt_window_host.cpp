@@ -1,0 +1,150 @@
+#include "shell/qt/qt_window_host.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QScreen>
+#include <QTimer>
+
+#include "screens/qt/two_player_window.h"
+#include "screens/qt/versus_window.h"
+#include "shell/qt/about_window.h"
+#include "shell/qt/main_menu_window.h"
+#include "shell/qt/splash_window.h"
+#include "shell/qt/window_art.h"
+
+namespace crucirco {
+
+namespace {
+
+std::size_t indexOf(Window window)
+{
+    return static_cast<std::size_t>(window);
+}
+
+// Builds the window of a form and lets the form show itself through it.
+template <class WindowType, class FormType, class... Args>
+QWidget* build(Form& form, Args&... args)
+{
+    auto* window = new WindowType(static_cast<FormType&>(form), args...);
+    form.attachView(window);
+    return window;
+}
+
+void centreOnScreen(QWidget* widget)
+{
+    if (widget->layout())
+        widget->layout()->activate();
+    widget->adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        widget->move(screen->availableGeometry().center() - widget->rect().center());
+}
+
+} // namespace
+
+QtWindowHost::QtWindowHost(HandlerGate& gate)
+    : gate_(gate)
+{
+    gate_.whenIdle = [this] { whenIdle(); };
+}
+
+QtWindowHost::~QtWindowHost()
+{
+    gate_.whenIdle = nullptr;
+    for (QPointer<QWidget>& widget : windows_)
+        delete widget.data();
+    for (QPointer<QWidget>& widget : retired_)
+        delete widget.data();
+}
+
+QWidget* QtWindowHost::window(Window window) const
+{
+    return windows_[indexOf(window)].data();
+}
+
+void QtWindowHost::windowLoaded(Form& form)
+{
+    QWidget* widget = nullptr;
+    switch (form.id()) {
+    case Window::Splash:
+        widget = build<SplashWindow, SplashScreen>(form, gate_);
+        break;
+    case Window::MainMenu:
+        widget = build<MainMenuWindow, MainMenu>(form, *program_, gate_);
+        break;
+    case Window::VersusMachine:
+        widget = build<VersusWindow, VersusScreen>(form, *program_, gate_);
+        break;
+    case Window::TwoPlayer:
+        widget = build<TwoPlayerWindow, TwoPlayerScreen>(form, *program_, gate_);
+        break;
+    case Window::About:
+        widget = build<AboutWindow, AboutDialog>(form, *program_, gate_);
+        break;
+    }
+    widget->setWindowIcon(windowIcon(form.id()));
+    centreOnScreen(widget);
+    windows_[indexOf(form.id())] = widget;
+}
+
+void QtWindowHost::windowShown(Window window)
+{
+    QWidget* widget = windows_[indexOf(window)];
+    if (!widget)
+        return;
+    widget->show();
+    widget->raise();
+    widget->activateWindow();
+}
+
+void QtWindowHost::retire(QWidget* widget)
+{
+    if (!widget)
+        return;
+    for (QTimer* timer : widget->findChildren<QTimer*>())
+        timer->stop();
+    widget->setEnabled(false);
+    widget->hide();
+    retired_.emplace_back(widget);
+}
+
+void QtWindowHost::windowUnloaded(Window window)
+{
+    retire(windows_[indexOf(window)]);
+    windows_[indexOf(window)] = nullptr;
+    if (gate_.idle())
+        whenIdle();
+}
+
+void QtWindowHost::lastWindowUnloaded()
+{
+    endWhenIdle_ = true;
+    if (gate_.idle())
+        whenIdle();
+}
+
+void QtWindowHost::programEnded()
+{
+    for (QPointer<QWidget>& widget : windows_) {
+        retire(widget);
+        widget = nullptr;
+    }
+    QCoreApplication::exit(0);
+}
+
+void QtWindowHost::whenIdle()
+{
+    // Deleted from the event loop, once the event being handled is done with.
+    for (QPointer<QWidget>& widget : retired_) {
+        if (widget)
+            widget->deleteLater();
+    }
+    retired_.clear();
+    if (endWhenIdle_) {
+        endWhenIdle_ = false;
+        if (program_ && !program_->anyLoaded())
+            QCoreApplication::exit(0);
+    }
+}
+
+} // namespace crucirco

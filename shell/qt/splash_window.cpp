@@ -1,0 +1,114 @@
+#include "shell/qt/splash_window.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTimer>
+
+#include "screens/qt/fonts.h"
+#include "screens/qt/qt_text.h"
+#include "screens/qt/twips.h"
+#include "shell/qt/window_art.h"
+
+namespace crucirco {
+
+namespace {
+
+const QColor kPurple(128, 0, 128);
+const QColor kDarkGreen(0, 64, 0);
+
+struct LabelLayout {
+    const char* name;
+    const char* text;
+    int left, top, width, height;
+    const QString& family;
+    double points;
+    bool bold;
+    Qt::Alignment alignment;
+    bool sizesToText;
+};
+
+} // namespace
+
+SplashWindow::SplashWindow(SplashScreen& splash, HandlerGate& gate)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , splash_(splash)
+    , gate_(gate)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setFixedSize(Twips::size(7260, 4635));
+    setAutoFillBackground(true);
+    QPalette purple = palette();
+    purple.setColor(QPalette::Window, kPurple);
+    setPalette(purple);
+    setFocusPolicy(Qt::StrongFocus);
+
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(Twips::rect(120, 60, 7080, 4515));
+    frame->setAutoFillBackground(true);
+    QPalette green = frame->palette();
+    green.setColor(QPalette::Window, kDarkGreen);
+    // The labels' text takes the system's highlighted-text colour.
+    green.setColor(QPalette::WindowText, palette().color(QPalette::HighlightedText));
+    frame->setPalette(green);
+
+    auto* logo = new QLabel(frame);
+    logo->setObjectName(QStringLiteral("imgLogo"));
+    logo->setGeometry(Twips::rect(360, 795, 1455, 1545));
+    logo->setPixmap(logoPixmap());
+    logo->setScaledContents(true);
+
+    const LabelLayout labels[] = {
+        {"lblLicenseTo", "Con licencia para quien juega", 120, 240, 6855, 255, fonts::kArial, 8.25, false,
+         Qt::AlignRight, false},
+        {"lblCompanyProduct", "Velquor™", 2355, 705, 1995, 435, fonts::kArial, 18, true, Qt::AlignLeft, true},
+        {"lblProductName", "Crucirco", 2400, 1140, 2220, 675, fonts::kVerdana, 27.75, true, Qt::AlignLeft, true},
+        {"lblPlatform", "Para Windows 95/98/NT/2000/XP", 3165, 2340, 3690, 285, fonts::kArial, 12, true,
+         Qt::AlignRight, true},
+        {"lblVersion", "Version ", 5910, 2700, 945, 285, fonts::kArial, 12, true, Qt::AlignRight, true},
+        {"lblCopyright", "Copyright © 2026 Velquor", 4560, 3060, 2415, 255, fonts::kArial, 8.25, false,
+         Qt::AlignLeft, false},
+        {"lblCompany", "Velquor Company", 4560, 3270, 2415, 255, fonts::kArial, 8.25, false, Qt::AlignLeft, false},
+        {"lblWarning", "", 240, 3660, 6735, 195, fonts::kArial, 8.25, false, Qt::AlignLeft, false},
+    };
+    for (const LabelLayout& l : labels) {
+        auto* label = new QLabel(QString::fromUtf8(l.text), frame);
+        label->setObjectName(QString::fromLatin1(l.name));
+        label->setFont(fonts::face(l.family, l.points, l.bold));
+        label->setAlignment(l.alignment | Qt::AlignTop);
+        label->setAutoFillBackground(true);
+        label->setGeometry(Twips::rect(l.left, l.top, l.width, l.height));
+        if (l.sizesToText)
+            label->setProperty("sizesToText", true);
+        if (label->objectName() == QLatin1String("lblVersion"))
+            lblVersion_ = label;
+        fitToText(label);
+    }
+
+    auto* timer1 = new QTimer(this);
+    timer1->setObjectName(QStringLiteral("Timer1"));
+    timer1->setSingleShot(true);
+    timer1->setInterval(SplashScreen::kCloseAfterMs);
+    connect(timer1, &QTimer::timeout, this, [this] { gate_.run([&] { splash_.Timer1_Timer(); }); });
+    timer1->start();
+    refresh();
+}
+
+void SplashWindow::refresh()
+{
+    lblVersion_->setText(QString::fromStdString(splash_.versionCaption()));
+    fitToText(lblVersion_);
+}
+
+void SplashWindow::keyPressEvent(QKeyEvent* event)
+{
+    // A character key, not a bare Shift or an arrow.
+    if (event->text().isEmpty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    gate_.run([&] { splash_.Form_KeyPress(); });
+}
+
+} // namespace crucirco
