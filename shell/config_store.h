@@ -5,6 +5,7 @@
 // but a Windows cross compiler.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,9 @@ public:
         = 0;
     virtual void closeKey(Key key) = 0;
 };
+
+// The store of the system the program runs on.
+std::unique_ptr<ConfigStore> makeSystemStore();
 
 // Reads one value as text. A string value comes as it is stored, without a
 // terminating zero character; a 32-bit number as its decimal text; any

@@ -72,4 +72,9 @@ void RegistryStore::closeKey(Key key)
     RegCloseKey(keyHandle(key));
 }
 
+std::unique_ptr<ConfigStore> makeSystemStore()
+{
+    return std::make_unique<RegistryStore>();
+}
+
 } // namespace crucirco

@@ -1,6 +1,7 @@
 #include "shell/viewer_on_path_store.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
@@ -43,6 +44,12 @@ std::u16string toUtf16(const std::string& text)
 }
 
 } // namespace
+
+std::unique_ptr<ConfigStore> makeSystemStore()
+{
+    const char* path = std::getenv("PATH");
+    return std::make_unique<ViewerOnPathStore>(path ? path : "/usr/local/bin:/usr/bin:/bin");
+}
 
 ViewerOnPathStore::ViewerOnPathStore(std::string searchPath)
     : searchPath_(std::move(searchPath))

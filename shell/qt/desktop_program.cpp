@@ -4,7 +4,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-#include <cstdlib>
 
 #include "crucirco/version.h"
 #include "screens/qt/fonts.h"
@@ -12,16 +11,6 @@
 #include "shell/qt/window_art.h"
 
 namespace crucirco {
-
-namespace {
-
-std::string searchPath()
-{
-    const char* path = std::getenv("PATH");
-    return path ? path : "/usr/local/bin:/usr/bin:/bin";
-}
-
-} // namespace
 
 void prepareApplication(QApplication& app)
 {
@@ -42,9 +31,9 @@ void prepareApplication(QApplication& app)
 }
 
 DesktopProgram::DesktopProgram(MessageBoxes& boxes)
-    : store_(searchPath())
+    : store_(makeSystemStore())
     , host_(gate_)
-    , program_(Program::Services{boxes, events_, clock_, random_, store_, launcher_}, host_)
+    , program_(Program::Services{boxes, events_, clock_, random_, *store_, launcher_}, host_)
 {
     host_.bind(program_);
 }

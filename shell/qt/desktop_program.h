@@ -1,12 +1,13 @@
 #pragma once
 
+#include <memory>
+
 #include "opponent/random_source.h"
 #include "screens/qt/handler_gate.h"
 #include "screens/qt/qt_platform.h"
 #include "shell/program.h"
 #include "shell/qt/qt_process_launcher.h"
 #include "shell/qt/qt_window_host.h"
-#include "shell/viewer_on_path_store.h"
 
 class QApplication;
 
@@ -31,7 +32,7 @@ private:
     QtEventLoop events_;
     QtClock clock_;
     SeededRandom random_;
-    ViewerOnPathStore store_;
+    std::unique_ptr<ConfigStore> store_;
     QtProcessLauncher launcher_;
     QtWindowHost host_;
     Program program_;
