@@ -1,6 +1,7 @@
 #include "screens/qt/game_window.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -32,6 +33,17 @@ QString cellName(int index)
 }
 
 } // namespace
+
+int cellForKey(int key, bool keypad)
+{
+    if (key < Qt::Key_1 || key > Qt::Key_9)
+        return -1;
+    const int digit = key - Qt::Key_1; // 0 to 8
+    if (!keypad)
+        return digit;
+    // The keypad's bottom row (1 2 3) is the board's bottom row.
+    return (2 - digit / 3) * 3 + digit % 3;
+}
 
 void CellLabel::mouseReleaseEvent(QMouseEvent* event)
 {
@@ -176,6 +188,17 @@ void GameWindow::refresh()
     lblX_->setAccessibleName(QStringLiteral("Victorias de la cruz: %1").arg(lblX_->text().isEmpty() ? QStringLiteral("0") : lblX_->text()));
     lblO_->setAccessibleName(QStringLiteral("Victorias del círculo: %1").arg(lblO_->text().isEmpty() ? QStringLiteral("0") : lblO_->text()));
     showOwnControls();
+}
+
+void GameWindow::keyPressEvent(QKeyEvent* event)
+{
+    const int cell = event->modifiers() & ~Qt::KeypadModifier ? -1
+        : cellForKey(event->key(), event->modifiers() & Qt::KeypadModifier);
+    if (cell < 0) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    gate_.run([&] { screen_.lbl_Click(cell); });
 }
 
 void GameWindow::closeEvent(QCloseEvent* event)

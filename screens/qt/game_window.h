@@ -50,6 +50,9 @@ struct GameWindowLayout {
     bool minimizeButton;
 };
 
+// The cell a digit key plays, or -1.
+int cellForKey(int key, bool keypad);
+
 // A board cell: a label that reports a click on it.
 class CellLabel final : public QLabel {
     Q_OBJECT
@@ -79,6 +82,9 @@ protected:
     virtual void showOwnControls() {}
 
     void closeEvent(QCloseEvent* event) override;
+    // Keys 1 to 9 play the cells: on the numeric keypad as it is laid out
+    // (7 8 9 the top row), on the main keyboard in reading order (1 2 3).
+    void keyPressEvent(QKeyEvent* event) override;
 
     QWidget* client() const { return client_; }
     HandlerGate& gate() { return gate_; }
