@@ -8,11 +8,11 @@ namespace crucirco::fonts {
 
 namespace {
 
-// Wine ships faces with the metrics of Tahoma and of the classic window
-// font; fontconfig does not know their folder, so they are added to the
-// program's own font list.
-const char* const kWineFaces[] = {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf",
-                                  "/usr/share/wine/fonts/ms_sans_serif.ttf"};
+// Wine ships a face with Tahoma's metrics; fontconfig does not know its
+// folder, so it is added to the program's own font list. (Wine's classic
+// window font is left out: it is drawn from bitmaps and falls apart on
+// screens that scale.)
+const char* const kWineFaces[] = {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"};
 
 } // namespace
 
@@ -26,7 +26,8 @@ void registerSubstitutes()
         if (QFile::exists(QString::fromLatin1(file)))
             QFontDatabase::addApplicationFont(QString::fromLatin1(file));
     }
-    QFont::insertSubstitutions(kWindowDefault, {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    // The classic window font's closest outline relative is Tahoma.
+    QFont::insertSubstitutions(kWindowDefault, {kTahoma, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(kTahoma, {QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(kArial, {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(kVerdana, {QStringLiteral("DejaVu Sans")});

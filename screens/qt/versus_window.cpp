@@ -1,6 +1,7 @@
 #include "screens/qt/versus_window.h"
 
 #include <QButtonGroup>
+#include <algorithm>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -49,6 +50,13 @@ constexpr OptionLayout kOptions[4] = {
     {"Option4", "Dificultad máxima", 2640},
 };
 
+// A control whose caption is wider than its place in the layout grows to
+// the right, into free space, rather than cutting the caption short.
+void widenToCaption(QWidget* control)
+{
+    control->resize(std::max(control->width(), control->sizeHint().width()), control->height());
+}
+
 } // namespace
 
 VersusWindow::VersusWindow(VersusScreen& screen, Navigator& navigator, HandlerGate& gate)
@@ -61,6 +69,7 @@ VersusWindow::VersusWindow(VersusScreen& screen, Navigator& navigator, HandlerGa
         auto* option = new QRadioButton(QString::fromUtf8(o.caption), client());
         option->setObjectName(QString::fromLatin1(o.name));
         option->setGeometry(Twips::rect(120, o.top, 1575, 255));
+        widenToCaption(option);
         group->addButton(option, i + 1);
         options_[static_cast<std::size_t>(i)] = option;
         const auto difficulty = static_cast<Difficulty>(i + 1);
@@ -70,6 +79,7 @@ VersusWindow::VersusWindow(VersusScreen& screen, Navigator& navigator, HandlerGa
     check1_ = new QCheckBox(QStringLiteral("Empieza el usuario"), client());
     check1_->setObjectName(QStringLiteral("Check1"));
     check1_->setGeometry(Twips::rect(120, 3000, 2175, 375));
+    widenToCaption(check1_);
     connect(check1_, &QCheckBox::clicked, this,
             [this](bool checked) { this->gate().run([&] { screen_.Check1_Click(checked); }); });
 
