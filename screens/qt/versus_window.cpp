@@ -94,6 +94,7 @@ VersusWindow::VersusWindow(VersusScreen& screen, Navigator& navigator, HandlerGa
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(kMoveDelayMs);
+    timer1_->setTimerType(Qt::PreciseTimer); // the reply comes 100 ms after the click, not 95
     connect(timer1_, &QTimer::timeout, this, [this] { this->gate().run([&] { screen_.Timer1_Timer(); }); });
     refresh();
 }
