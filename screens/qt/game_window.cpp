@@ -125,12 +125,12 @@ GameWindow::GameWindow(GameScreen& screen, Navigator& navigator, HandlerGate& ga
     cmdReiniciar_->setObjectName(QStringLiteral("cmdReiniciar"));
     cmdReiniciar_->setGeometry(Twips::rect(layout.cmdReiniciar.left, layout.cmdReiniciar.top,
                                            layout.cmdReiniciar.width, layout.cmdReiniciar.height));
-    connect(cmdReiniciar_, &QPushButton::clicked, this, [this] { forward(&GameScreen::cmdReiniciar_Click); });
+    connect(cmdReiniciar_, &QPushButton::clicked, this, [this] { forward([](GameScreen& s) { s.cmdReiniciar_Click(); }); });
     command1_ = new WrappingButton(QString::fromUtf8(layout.command1Caption), client_);
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setGeometry(
         Twips::rect(layout.command1.left, layout.command1.top, layout.command1.width, layout.command1.height));
-    connect(command1_, &QPushButton::clicked, this, [this] { forward(&GameScreen::Command1_Click); });
+    connect(command1_, &QPushButton::clicked, this, [this] { forward([](GameScreen& s) { s.Command1_Click(); }); });
 
     buildMenu(layout);
     // The window takes the size of its menu bar and client area, and keeps it.
@@ -146,20 +146,21 @@ void GameWindow::buildMenu(const GameWindowLayout& layout)
         const char* name;
         const char* caption;
         Qt::Key key;
-        void (GameScreen::*handler)();
+        Handler handler;
+        bool help;
     };
     QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
     archivo->setObjectName(QStringLiteral("fef"));
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
     ayuda->setObjectName(QStringLiteral("fwefw"));
     const Item items[] = {
-        {"mnuAgain", "&Jugar de nuevo", Qt::Key_F2, &GameScreen::mnuAgain_Click},
-        {"mnuPPal", "&Menú principal", Qt::Key_F8, &GameScreen::mnuPPal_Click},
-        {"mnuEnd", layout.exitCaption, Qt::Key_F4, &GameScreen::mnuEnd_Click},
-        {"mnuAbout", "Acerca...", Qt::Key_F1, &GameScreen::mnuAbout_Click},
+        {"mnuAgain", "&Jugar de nuevo", Qt::Key_F2, [](GameScreen& s) { s.mnuAgain_Click(); }, false},
+        {"mnuPPal", "&Menú principal", Qt::Key_F8, [](GameScreen& s) { s.mnuPPal_Click(); }, false},
+        {"mnuEnd", layout.exitCaption, Qt::Key_F4, [](GameScreen& s) { s.mnuEnd_Click(); }, false},
+        {"mnuAbout", "Acerca...", Qt::Key_F1, [](GameScreen& s) { s.mnuAbout_Click(); }, true},
     };
     for (const Item& item : items) {
-        QMenu* menu = item.handler == &GameScreen::mnuAbout_Click ? ayuda : archivo;
+        QMenu* menu = item.help ? ayuda : archivo;
         QAction* action = menu->addAction(QString::fromUtf8(item.caption));
         action->setObjectName(QString::fromLatin1(item.name));
         action->setShortcut(QKeySequence(item.key));
@@ -169,9 +170,9 @@ void GameWindow::buildMenu(const GameWindowLayout& layout)
     }
 }
 
-void GameWindow::forward(void (GameScreen::*handler)())
+void GameWindow::forward(Handler handler)
 {
-    gate_.run([&] { (screen_.*handler)(); });
+    gate_.run([this, handler] { handler(screen_); });
 }
 
 void GameWindow::refresh()

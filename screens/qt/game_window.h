@@ -88,7 +88,8 @@ protected:
 
     QWidget* client() const { return client_; }
     HandlerGate& gate() { return gate_; }
-    void forward(void (GameScreen::*handler)());
+    using Handler = void (*)(GameScreen&);
+    void forward(Handler handler);
     QPushButton* cmdReiniciar() const { return cmdReiniciar_; }
     QPushButton* command1() const { return command1_; }
 

@@ -42,12 +42,12 @@ MainMenuWindow::MainMenuWindow(MainMenu& menu, Navigator& navigator, HandlerGate
         const char* name;
         const char* caption;
         int left, width;
-        void (MainMenu::*handler)();
+        void (*handler)(MainMenu&);
     };
     const Button buttons[] = {
-        {"cmdUnoUno", "Uno contra uno", 0, 1575, &MainMenu::cmdUnoUno_Click},
-        {"cmdVsMaquina", "Vs la máquina", 1680, 1335, &MainMenu::cmdVsMaquina_Click},
-        {"Command1", "Salir", 3120, 1215, &MainMenu::Command1_Click},
+        {"cmdUnoUno", "Uno contra uno", 0, 1575, [](MainMenu& menu) { menu.cmdUnoUno_Click(); }},
+        {"cmdVsMaquina", "Vs la máquina", 1680, 1335, [](MainMenu& menu) { menu.cmdVsMaquina_Click(); }},
+        {"Command1", "Salir", 3120, 1215, [](MainMenu& menu) { menu.Command1_Click(); }},
     };
     QWidget* previous = nullptr;
     for (const Button& b : buttons) {
@@ -55,7 +55,7 @@ MainMenuWindow::MainMenuWindow(MainMenu& menu, Navigator& navigator, HandlerGate
         button->setObjectName(QString::fromLatin1(b.name));
         button->setGeometry(Twips::rect(b.left, 2160, b.width, 375));
         const auto handler = b.handler;
-        connect(button, &QPushButton::clicked, this, [this, handler] { gate_.run([&] { (menu_.*handler)(); }); });
+        connect(button, &QPushButton::clicked, this, [this, handler] { gate_.run([this, handler] { handler(menu_); }); });
         if (previous)
             setTabOrder(previous, button);
         previous = button;
