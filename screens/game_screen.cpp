@@ -28,6 +28,14 @@ bool GameScreen::announceOutcome(Flag16& gameOver)
     return won;
 }
 
+bool GameScreen::refusedAfterWin(Flag16 gameOver)
+{
+    if (!isTrue(gameOver))
+        return false;
+    inform(texts::kPressRestart);
+    return true;
+}
+
 void GameScreen::inform(std::string_view text)
 {
     refreshView();

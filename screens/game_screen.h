@@ -38,6 +38,9 @@ public:
 protected:
     void resetControls() override;
 
+    // Once a game is won, a click on a cell only reminds the user to start a
+    // new one; true when that is what happened.
+    bool refusedAfterWin(Flag16 gameOver);
     // The outcome check with its effects; true when a line was complete.
     bool announceOutcome(Flag16& gameOver);
     // A box with OK alone and the program's title, the window brought up to

@@ -1,17 +1,12 @@
 #include "screens/two_player_screen.h"
 
-#include "screens/texts.h"
 
 namespace crucirco {
 
 void TwoPlayerScreen::lbl_Click(int index)
 {
-    if (!active())
+    if (!active() || refusedAfterWin(fields.GameOver))
         return;
-    if (isTrue(fields.GameOver)) {
-        inform(texts::kPressRestart);
-        return;
-    }
     if (lbl_.isEmpty(index)) {
         const bool circle = isTrue(fields.CircleTurn);
         lbl_.set(index, circle ? Mark::Circle : Mark::Cross);

@@ -58,12 +58,8 @@ void VersusScreen::setTimerEnabled(bool enabled)
 
 void VersusScreen::lbl_Click(int index)
 {
-    if (!active())
+    if (!active() || refusedAfterWin(fields.GameOver))
         return;
-    if (isTrue(fields.GameOver)) {
-        inform(texts::kPressRestart);
-        return;
-    }
     if (!lbl_.isEmpty(index))
         return;
     lbl_.set(index, Mark::Circle);

@@ -297,12 +297,12 @@ void ReplaySession::printState(Window window) const
         return;
     }
     std::string fields;
-    if (const VersusScreen* vs = program_.versus(); window == Window::VersusMachine) {
-        fields = versusFieldsText(vs->fields);
+    if (window == Window::VersusMachine) {
+        const VersusScreen& vs = *program_.versus();
+        fields = versusFieldsText(vs.fields);
         if (form->loaded()) {
-            out_ << "vs " << boardAndTallies(*vs) << ' ' << fields << " level=" << static_cast<int>(vs->difficulty())
-                 << " userfirst=" << (vs->userStarts() ? 1 : 0) << " timer=" << (vs->timerEnabled() ? 1 : 0)
-                 << '\n';
+            out_ << "vs " << boardAndTallies(vs) << ' ' << fields << " level=" << static_cast<int>(vs.difficulty())
+                 << " userfirst=" << (vs.userStarts() ? 1 : 0) << " timer=" << (vs.timerEnabled() ? 1 : 0) << '\n';
             return;
         }
     } else {
@@ -427,10 +427,9 @@ void ReplaySession::shellCommand(const Command& command)
         program_.start();
         return;
     }
-    const auto need = [&](Form* form, Window window) -> Form& {
+    const auto need = [&](const Form* form, Window window) {
         if (!form || !form->loaded())
             throw ScriptError(std::string(windowName(window)) + " is not loaded");
-        return *form;
     };
     expectWords(command, 2);
     const std::string& what = command[1];
