@@ -1,7 +1,5 @@
 #include "screens/versus_screen.h"
 
-#include "screens/texts.h"
-
 namespace crucirco {
 
 // The random move's pass through the event loop, during a machine turn. The
