@@ -1,9 +1,12 @@
 // crucirco-shots DIR [SCALE]: renders every window of the game, offscreen,
 // into DIR as PNG files, so that the layouts can be looked at. SCALE is the
-// device pixel ratio to render at (1 by default; 1.5 and 2 show HiDPI).
+// device pixel ratio to render at; without it the windows are rendered at 1,
+// 1.5 and 2 into DIR/1x, DIR/1.5x and DIR/2x, one run of this tool for each,
+// since Qt reads the ratio once, when the application starts.
 
 #include <QApplication>
 #include <QDir>
+#include <QProcess>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -27,6 +30,18 @@ Board sampleBoard()
     return board;
 }
 
+int renderEveryRatio(const char* program, const QString& folder)
+{
+    int failures = 0;
+    for (const char* scale : {"1", "1.5", "2"}) {
+        const QString ratio = QString::fromLatin1(scale);
+        const QString into = folder + QLatin1Char('/') + ratio + QLatin1Char('x');
+        if (QProcess::execute(QString::fromLocal8Bit(program), {into, ratio}) != 0)
+            ++failures;
+    }
+    return failures == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -35,9 +50,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: crucirco-shots DIR [SCALE]\n");
         return 2;
     }
+    if (argc == 2)
+        return renderEveryRatio(argv[0], QString::fromLocal8Bit(argv[1]));
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (argc == 3)
-        qputenv("QT_SCALE_FACTOR", argv[2]);
+    qputenv("QT_SCALE_FACTOR", argv[2]);
     QApplication app(argc, argv);
     prepareApplication(app);
     const QString folder = QString::fromLocal8Bit(argv[1]);
