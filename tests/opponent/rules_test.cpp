@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "tests/opponent/doubles.h"
 
 using namespace crucirco;
@@ -48,6 +50,9 @@ struct Level {
     Mark owner;
     MoveResult (MachineOpponent::*move)();
 };
+// Names the level in test listings instead of dumping its bytes.
+void PrintTo(const Level& level, std::ostream* out) { *out << level.name; }
+
 const Level kHigh{"High", Mark::Cross, &MachineOpponent::MachineMoveHigh};
 const Level kMedium{"Medium", Mark::Circle, &MachineOpponent::MachineMoveMedium};
 
