@@ -71,6 +71,7 @@ AboutWindow::AboutWindow(AboutDialog& about, Navigator& navigator, HandlerGate& 
 
     QLabel* icon = addLabel(this, "Label1", QStringLiteral("#"), 240, 120, 495, 855);
     icon->setFont(fonts::face(fonts::kTimesNewRoman, 36));
+    icon->setAccessibleName(QStringLiteral("Icono de Crucirco"));
     addLabel(this, "lblTitle", QStringLiteral("Velquor Crucirco"), 1080, 240, 3885, 480);
     lblVersion_ = addLabel(this, "lblVersion", QString(), 1050, 780, 3885, 225);
     QLabel* description = addLabel(this, "lblDescription",
@@ -78,7 +79,9 @@ AboutWindow::AboutWindow(AboutDialog& about, Navigator& navigator, HandlerGate& 
             + toQString(texts::kWebAddress),
         1050, 1125, 3885, 1170);
     makeTextBlack(description);
-    makeTextBlack(addLabel(this, "lblDisclaimer", QString(), 255, 2625, 3870, 825));
+    QLabel* disclaimer = addLabel(this, "lblDisclaimer", QString(), 255, 2625, 3870, 825);
+    makeTextBlack(disclaimer);
+    disclaimer->setAccessibleName(QStringLiteral("Aviso legal"));
 
     auto* ok = new WrappingButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));

@@ -36,6 +36,8 @@ SplashWindow::SplashWindow(SplashScreen& splash, HandlerGate& gate)
     , gate_(gate)
 {
     setObjectName(QStringLiteral("frmSplash"));
+    // No title bar to name it, so screen readers are given the name.
+    setAccessibleName(QStringLiteral("Presentación de Crucirco"));
     setFixedSize(Twips::size(7260, 4635));
     setAutoFillBackground(true);
     QPalette purple = palette();
@@ -58,6 +60,7 @@ SplashWindow::SplashWindow(SplashScreen& splash, HandlerGate& gate)
     logo->setGeometry(Twips::rect(360, 795, 1455, 1545));
     logo->setPixmap(logoPixmap());
     logo->setScaledContents(true);
+    logo->setAccessibleName(QStringLiteral("Logotipo de Crucirco"));
 
     const LabelLayout labels[] = {
         {"lblLicenseTo", "Con licencia para quien juega", 120, 240, 6855, 255, fonts::kArial, 8.25, false,
@@ -79,6 +82,8 @@ SplashWindow::SplashWindow(SplashScreen& splash, HandlerGate& gate)
         label->setAlignment(l.alignment | Qt::AlignTop);
         label->setAutoFillBackground(true);
         label->setGeometry(Twips::rect(l.left, l.top, l.width, l.height));
+        if (label->objectName() == QLatin1String("lblWarning"))
+            label->setAccessibleName(QStringLiteral("Advertencia")); // empty, but a screen reader still says what it is
         if (l.sizesToText)
             label->setProperty("sizesToText", true);
         if (label->objectName() == QLatin1String("lblVersion"))
