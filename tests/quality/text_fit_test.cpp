@@ -6,7 +6,6 @@
 #include <QAbstractButton>
 #include <QImage>
 #include <QStyle>
-#include <QStyleOptionButton>
 #include <map>
 
 #include "screens/qt/game_window.h"
@@ -52,20 +51,10 @@ Fit labelFit(const QLabel* label, const QString& text)
     return {label->fontMetrics().boundingRect(bounds, Qt::AlignLeft | Qt::AlignTop | wrap, text), room};
 }
 
-// A button that wraps its caption writes it inside the bevel, clear of the
-// button's margin, as WrappingButton paints it.
-Fit wrappingButtonFit(const QPushButton* button)
+// A button that wraps its caption against the area it writes it in.
+Fit wrappingButtonFit(const WrappingButton* button)
 {
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    if (button->autoDefault())
-        option.features |= QStyleOptionButton::AutoDefaultButton;
-    if (button->isDefault())
-        option.features |= QStyleOptionButton::DefaultButton;
-    const int inset = button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button) / 2;
-    const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button)
-                           .adjusted(inset, 0, -inset, 0);
+    const QRect room = button->captionArea();
     const QRect need = button->fontMetrics().boundingRect(QRect(0, 0, room.width(), kUnbounded),
         Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, button->text());
     return {QRect(QPoint(0, 0), need.size()), room};
@@ -110,7 +99,7 @@ class TextFitTests final : public QObject {
 private slots:
     void initTestCase()
     {
-        prepareApplication(*static_cast<QApplication*>(QCoreApplication::instance()));
+        prepareApplication(*qApp);
         qInfo("QT_SCALE_FACTOR=%s, device pixel ratio %g, logical %g dpi", qgetenv("QT_SCALE_FACTOR").constData(),
               qApp->devicePixelRatio(), Twips::logicalDpi());
     }
