@@ -82,14 +82,14 @@ SplashWindow::SplashWindow(SplashScreen& splash, HandlerGate& gate)
         label->setAlignment(l.alignment | Qt::AlignTop);
         label->setAutoFillBackground(true);
         label->setGeometry(Twips::rect(l.left, l.top, l.width, l.height));
-        if (label->objectName() == QLatin1String("lblWarning"))
-            label->setAccessibleName(QStringLiteral("Advertencia")); // empty, but a screen reader still says what it is
         if (l.sizesToText)
             label->setProperty("sizesToText", true);
         if (label->objectName() == QLatin1String("lblVersion"))
             lblVersion_ = label;
         fitToText(label);
     }
+    // Empty, but a screen reader still says what it is.
+    frame->findChild<QLabel*>(QStringLiteral("lblWarning"))->setAccessibleName(QStringLiteral("Advertencia"));
 
     auto* timer1 = new QTimer(this);
     timer1->setObjectName(QStringLiteral("Timer1"));
