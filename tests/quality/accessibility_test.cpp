@@ -70,7 +70,7 @@ class AccessibilityTests final : public QObject {
 private slots:
     void initTestCase()
     {
-        prepareApplication(*static_cast<QApplication*>(QCoreApplication::instance()));
+        prepareApplication(*qApp);
         QAccessible::setActive(true);
     }
     void cleanup() { QVERIFY(!exitRequested()); }

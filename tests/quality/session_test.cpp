@@ -26,7 +26,7 @@ class SessionTest final : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { prepareApplication(*static_cast<QApplication*>(QCoreApplication::instance())); }
+    void initTestCase() { prepareApplication(*qApp); }
     void wholeSession();
 };
 

@@ -99,7 +99,7 @@ class ScreensWidgetTests final : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { prepareApplication(*static_cast<QApplication*>(QCoreApplication::instance())); }
+    void initTestCase() { prepareApplication(*qApp); }
     // Every test keeps a window of the program open, so the application goes on.
     void cleanup() { QVERIFY(!exitRequested()); }
 

@@ -40,7 +40,7 @@ class ShellWidgetTests final : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { prepareApplication(*static_cast<QApplication*>(QCoreApplication::instance())); }
+    void initTestCase() { prepareApplication(*qApp); }
     void cleanup() { QVERIFY(!exitRequested()); }
 
     void splashLooksAsLaidOut();

@@ -396,7 +396,7 @@ class StormWidgetTests final : public QObject {
 private slots:
     void initTestCase()
     {
-        prepareApplication(*static_cast<QApplication*>(QCoreApplication::instance()));
+        prepareApplication(*qApp);
         previousHandler = qInstallMessageHandler(quietAboutTheStorm);
     }
     void cleanupTestCase() { qInstallMessageHandler(previousHandler); }
