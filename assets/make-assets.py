@@ -478,7 +478,7 @@ def draw_versus(size):
 def draw_two_player(size):
     """Two people side by side, one in the cross's red and one in the circle's blue."""
     img = Image.new("RGBA", (256, 256), (0, 0, 0, 0))
-    u = 8  # units of a 32-pixel design, scaled down for 16
+    u = 8  # units of a 32-pixel design
 
     def person(cx, colour, outline):
         layer = Image.new("RGBA", (256, 256), (0, 0, 0, 0))
@@ -494,18 +494,6 @@ def draw_two_player(size):
     front = person(11, CROSS_COLOUR, (120, 26, 20))
     img.alpha_composite(back)
     img.alpha_composite(front)
-    return reduce_icon(img, size)
-
-
-def draw_about(size):
-    """An information sign in the circle's blue."""
-    img = Image.new("RGBA", (256, 256), (0, 0, 0, 0))
-    d = ImageDraw.Draw(img)
-    u = 8  # units of a 32-pixel design, scaled down for 16
-    d.ellipse([1 * u, 1 * u, 31 * u, 31 * u], fill=(20, 60, 140, 255))
-    d.ellipse([2 * u, 2 * u, 30 * u, 30 * u], fill=CIRCLE_COLOUR + (255,))
-    d.ellipse([13.5 * u, 6 * u, 18.5 * u, 11 * u], fill=(255, 255, 255, 255))
-    d.rounded_rectangle([13.5 * u, 13 * u, 18.5 * u, 26 * u], radius=u, fill=(255, 255, 255, 255))
     return reduce_icon(img, size)
 
 
@@ -537,9 +525,8 @@ def main():
     logo.save(os.path.join(out, "logo.jpg"), "JPEG", quality=92, progressive=True, optimize=True,
               subsampling="4:2:0")
 
-    for name, draw in (("versus", draw_versus), ("two-player", draw_two_player), ("about", draw_about)):
+    for name, draw in (("versus", draw_versus), ("two-player", draw_two_player)):
         save_png(draw(32), os.path.join(out, "icons", f"{name}.png"))
-        save_png(draw(16), os.path.join(out, "icons", f"{name}-16.png"))
 
     for size in APP_ICON_SIZES:
         save_png(draw_app_icon(size), os.path.join(out, "icons", "hicolor", f"{size}x{size}", "apps", f"{APP_ID}.png"))

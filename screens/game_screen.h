@@ -5,7 +5,7 @@
 #include "core/board.h"
 #include "core/flags.h"
 #include "core/tally.h"
-#include "screens/form.h"
+#include "forms/form.h"
 
 namespace crucirco {
 

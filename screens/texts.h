@@ -2,10 +2,9 @@
 
 #include <string_view>
 
-namespace crucirco::texts {
+#include "forms/texts.h"
 
-inline constexpr std::string_view kAppTitle = "Crucirco";
-inline constexpr std::string_view kWebAddress = "www.velquor.example";
+namespace crucirco::texts {
 
 inline constexpr std::string_view kCrossWins = "La cruz gana!!!";
 inline constexpr std::string_view kCircleWins = "El círculo gana!!!";

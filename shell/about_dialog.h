@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "screens/form.h"
+#include "forms/form.h"
 #include "shell/system_info.h"
 
 namespace crucirco {

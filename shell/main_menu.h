@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/form.h"
+#include "forms/form.h"
 
 namespace crucirco {
 

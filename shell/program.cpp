@@ -1,13 +1,30 @@
 #include "shell/program.h"
 
-#include <array>
-
 namespace crucirco {
 
 namespace {
 
-constexpr std::array kAllWindows{Window::Splash, Window::MainMenu, Window::VersusMachine, Window::TwoPlayer,
-                                 Window::About};
+using Maker = std::unique_ptr<Form> (*)(Program&);
+
+template <class FormType>
+std::unique_ptr<Form> make(Program& program)
+{
+    const Program::Services& s = program.services();
+    if constexpr (std::is_same_v<FormType, VersusScreen>)
+        return std::make_unique<VersusScreen>(
+            VersusScreen::Services{program, s.boxes, s.random, s.events, s.clock});
+    else if constexpr (std::is_same_v<FormType, TwoPlayerScreen>)
+        return std::make_unique<TwoPlayerScreen>(program, s.boxes);
+    else if constexpr (std::is_same_v<FormType, AboutDialog>)
+        return std::make_unique<AboutDialog>(program, s.boxes, s.store, s.launcher);
+    else
+        return std::make_unique<FormType>(program);
+}
+
+// Each window's form, in the order of the window table's rows.
+constexpr std::array<Maker, kWindows.size()> kMakers{
+    make<SplashScreen>, make<MainMenu>, make<VersusScreen>, make<TwoPlayerScreen>, make<AboutDialog>,
+};
 
 } // namespace
 
@@ -19,46 +36,12 @@ Program::Program(const Services& services, WindowHost& host)
 
 Program::~Program() = default;
 
-Form* Program::existing(Window window) const
-{
-    switch (window) {
-    case Window::Splash:
-        return splash_.get();
-    case Window::MainMenu:
-        return mainMenu_.get();
-    case Window::VersusMachine:
-        return versus_.get();
-    case Window::TwoPlayer:
-        return twoPlayer_.get();
-    case Window::About:
-        break;
-    }
-    return about_.get();
-}
-
 Form& Program::create(Window window)
 {
-    if (Form* form = existing(window))
-        return *form;
-    switch (window) {
-    case Window::Splash:
-        splash_ = std::make_unique<SplashScreen>(*this);
-        return *splash_;
-    case Window::MainMenu:
-        mainMenu_ = std::make_unique<MainMenu>(*this);
-        return *mainMenu_;
-    case Window::VersusMachine:
-        versus_ = std::make_unique<VersusScreen>(VersusScreen::Services{
-            *this, services_.boxes, services_.random, services_.events, services_.clock});
-        return *versus_;
-    case Window::TwoPlayer:
-        twoPlayer_ = std::make_unique<TwoPlayerScreen>(*this, services_.boxes);
-        return *twoPlayer_;
-    case Window::About:
-        break;
-    }
-    about_ = std::make_unique<AboutDialog>(*this, services_.boxes, services_.store, services_.launcher);
-    return *about_;
+    std::unique_ptr<Form>& form = forms_[indexOf(window)];
+    if (!form)
+        form = kMakers[indexOf(window)](*this);
+    return *form;
 }
 
 void Program::show(Window window)
@@ -90,8 +73,8 @@ void Program::endProgram()
     if (ending_)
         return;
     ending_ = true;
-    for (Window window : kAllWindows) {
-        if (Form* form = existing(window); form && form->loaded())
+    for (const std::unique_ptr<Form>& form : forms_) {
+        if (form && form->loaded())
             form->unload();
     }
     host_.programEnded();
@@ -99,8 +82,8 @@ void Program::endProgram()
 
 bool Program::anyLoaded() const
 {
-    for (Window window : kAllWindows) {
-        if (const Form* form = existing(window); form && form->loaded())
+    for (const std::unique_ptr<Form>& form : forms_) {
+        if (form && form->loaded())
             return true;
     }
     return false;

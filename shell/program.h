@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "screens/platform.h"
+#include "forms/platform.h"
 #include "screens/two_player_screen.h"
 #include "screens/versus_screen.h"
 #include "shell/about_dialog.h"
@@ -56,23 +56,26 @@ public:
     bool everShown() const { return everShown_; }
 
     // The window objects that exist so far (null before the first show).
-    SplashScreen* splash() const { return splash_.get(); }
-    MainMenu* mainMenu() const { return mainMenu_.get(); }
-    VersusScreen* versus() const { return versus_.get(); }
-    TwoPlayerScreen* twoPlayer() const { return twoPlayer_.get(); }
-    AboutDialog* about() const { return about_.get(); }
-    Form* existing(Window window) const;
+    Form* existing(Window window) const { return forms_[indexOf(window)].get(); }
+    SplashScreen* splash() const { return as<SplashScreen>(Window::Splash); }
+    MainMenu* mainMenu() const { return as<MainMenu>(Window::MainMenu); }
+    VersusScreen* versus() const { return as<VersusScreen>(Window::VersusMachine); }
+    TwoPlayerScreen* twoPlayer() const { return as<TwoPlayerScreen>(Window::TwoPlayer); }
+    AboutDialog* about() const { return as<AboutDialog>(Window::About); }
+
+    const Services& services() const { return services_; }
 
 private:
+    template <class FormType>
+    FormType* as(Window window) const
+    {
+        return static_cast<FormType*>(existing(window));
+    }
     Form& create(Window window);
 
     Services services_;
     WindowHost& host_;
-    std::unique_ptr<SplashScreen> splash_;
-    std::unique_ptr<MainMenu> mainMenu_;
-    std::unique_ptr<VersusScreen> versus_;
-    std::unique_ptr<TwoPlayerScreen> twoPlayer_;
-    std::unique_ptr<AboutDialog> about_;
+    std::array<std::unique_ptr<Form>, kWindows.size()> forms_;
     bool ending_ = false;
     bool everShown_ = false;
 };

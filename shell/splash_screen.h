@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "screens/form.h"
+#include "forms/form.h"
 
 namespace crucirco {
 

@@ -1,6 +1,5 @@
 #include "screens/qt/game_window.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -9,10 +8,7 @@
 #include <QPushButton>
 #include <vector>
 
-#include "screens/qt/fonts.h"
-#include "screens/qt/qt_text.h"
-#include "screens/qt/twips.h"
-#include "screens/qt/wrapping_button.h"
+#include "forms/qt/wrapping_button.h"
 #include "screens/texts.h"
 
 namespace crucirco {
@@ -23,7 +19,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(Twips::rect(r.left, r.top, r.width, r.height));
+    label->setGeometry(Twips::rect(r));
     return label;
 }
 
@@ -79,22 +75,12 @@ private:
 };
 
 GameWindow::GameWindow(GameScreen& screen, Navigator& navigator, HandlerGate& gate, const GameWindowLayout& layout)
-    : screen_(screen)
-    , navigator_(navigator)
-    , gate_(gate)
+    : FormWindow(screen, navigator, gate)
+    , screen_(screen)
 {
-    setObjectName(QString::fromLatin1(layout.name));
-    setWindowTitle(QString::fromUtf8(layout.title));
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-    if (layout.minimizeButton)
-        flags |= Qt::WindowMinimizeButtonHint;
-    setWindowFlags(flags);
-    setFont(fonts::windowDefault());
-
     client_ = new Canvas(this, layout.tallyLines);
     client_->setObjectName(QStringLiteral("client"));
-    client_->setFixedSize(Twips::size(layout.clientWidth, layout.clientHeight));
+    client_->setFixedSize(clientSize());
     setCentralWidget(client_);
 
     const QFont markFont = fonts::face(fonts::kTahoma, 15.75);
@@ -102,11 +88,11 @@ GameWindow::GameWindow(GameScreen& screen, Navigator& navigator, HandlerGate& ga
         auto* cell = new CellLabel(client_);
         const TwipRect& r = layout.cells[static_cast<std::size_t>(i)];
         cell->setObjectName(QStringLiteral("lbl%1").arg(i));
-        cell->setGeometry(Twips::rect(r.left, r.top, r.width, r.height));
+        cell->setGeometry(Twips::rect(r));
         cell->setFont(markFont);
         cell->setAlignment(Qt::AlignCenter);
         cell->setFocusPolicy(Qt::NoFocus);
-        connect(cell, &CellLabel::clicked, this, [this, i] { gate_.run([&] { screen_.lbl_Click(i); }); });
+        connect(cell, &CellLabel::clicked, this, [this, i] { forward([this, i] { screen_.lbl_Click(i); }); });
         cells_[static_cast<std::size_t>(i)] = cell;
     }
     QLabel* label2 = makeLabel(client_, "Label2", QStringLiteral("X"), layout.label2);
@@ -123,14 +109,12 @@ GameWindow::GameWindow(GameScreen& screen, Navigator& navigator, HandlerGate& ga
 
     cmdReiniciar_ = new WrappingButton(QStringLiteral("Jugar de nuevo"), client_);
     cmdReiniciar_->setObjectName(QStringLiteral("cmdReiniciar"));
-    cmdReiniciar_->setGeometry(Twips::rect(layout.cmdReiniciar.left, layout.cmdReiniciar.top,
-                                           layout.cmdReiniciar.width, layout.cmdReiniciar.height));
-    connect(cmdReiniciar_, &QPushButton::clicked, this, [this] { forward([](GameScreen& s) { s.cmdReiniciar_Click(); }); });
+    cmdReiniciar_->setGeometry(Twips::rect(layout.cmdReiniciar));
+    connect(cmdReiniciar_, &QPushButton::clicked, this, [this] { forward([this] { screen_.cmdReiniciar_Click(); }); });
     command1_ = new WrappingButton(QString::fromUtf8(layout.command1Caption), client_);
     command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setGeometry(
-        Twips::rect(layout.command1.left, layout.command1.top, layout.command1.width, layout.command1.height));
-    connect(command1_, &QPushButton::clicked, this, [this] { forward([](GameScreen& s) { s.Command1_Click(); }); });
+    command1_->setGeometry(Twips::rect(layout.command1));
+    connect(command1_, &QPushButton::clicked, this, [this] { forward([this] { screen_.Command1_Click(); }); });
 
     buildMenu(layout);
     // The window takes the size of its menu bar and client area, and keeps it.
@@ -146,7 +130,7 @@ void GameWindow::buildMenu(const GameWindowLayout& layout)
         const char* name;
         const char* caption;
         Qt::Key key;
-        Handler handler;
+        void (*handler)(GameScreen&);
         bool help;
     };
     QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
@@ -166,13 +150,8 @@ void GameWindow::buildMenu(const GameWindowLayout& layout)
         action->setShortcut(QKeySequence(item.key));
         action->setShortcutContext(Qt::WindowShortcut);
         const auto handler = item.handler;
-        connect(action, &QAction::triggered, this, [this, handler] { forward(handler); });
+        connect(action, &QAction::triggered, this, [this, handler] { forward([this, handler] { handler(screen_); }); });
     }
-}
-
-void GameWindow::forward(Handler handler)
-{
-    gate_.run([this, handler] { handler(screen_); });
 }
 
 void GameWindow::refresh()
@@ -199,15 +178,7 @@ void GameWindow::keyPressEvent(QKeyEvent* event)
         QMainWindow::keyPressEvent(event);
         return;
     }
-    gate_.run([&] { screen_.lbl_Click(cell); });
-}
-
-void GameWindow::closeEvent(QCloseEvent* event)
-{
-    // The title bar's close button unloads the screen without a question;
-    // the program hides and later destroys this window itself.
-    event->ignore();
-    gate_.run([&] { navigator_.unload(screen_.id()); });
+    forward([this, cell] { screen_.lbl_Click(cell); });
 }
 
 } // namespace crucirco

@@ -5,22 +5,13 @@
 #include <QPointer>
 #include <array>
 
-#include "screens/form.h"
+#include "forms/qt/form_window.h"
 #include "screens/game_screen.h"
-#include "screens/qt/handler_gate.h"
 
 class QAction;
 class QPushButton;
 
 namespace crucirco {
-
-// A rectangle or a line of a layout, in twips.
-struct TwipRect {
-    int left, top, width, height;
-};
-struct TwipLine {
-    int x1, y1, x2, y2;
-};
 
 // Both boards stand at the same place, with the same grid (Line1 to Line4).
 inline constexpr int kBoardColumns[3] = {2160, 2760, 3360};
@@ -39,15 +30,11 @@ constexpr TwipRect boardCell(int index, int width, int height)
 
 // Everything in which the two game windows' layouts differ.
 struct GameWindowLayout {
-    const char* name; // the window's object name
-    const char* title;
-    int clientWidth, clientHeight;
     std::array<TwipRect, 9> cells;
     std::array<TwipLine, 2> tallyLines; // Line5 and Line6
     TwipRect label2, label3, lblX, lblO, cmdReiniciar, command1, label1;
     const char* command1Caption;
     const char* exitCaption;
-    bool minimizeButton;
 };
 
 // The cell a digit key plays, or -1.
@@ -69,8 +56,7 @@ protected:
 // The window of a game screen: the board, the tallies, the two buttons, the
 // maker's address and the menu. It forwards every event to the screen and
 // shows the screen's state whenever asked.
-class GameWindow : public QMainWindow, public FormView {
-    Q_OBJECT
+class GameWindow : public FormWindow<QMainWindow> {
 public:
     GameWindow(GameScreen& screen, Navigator& navigator, HandlerGate& gate, const GameWindowLayout& layout);
     ~GameWindow() override;
@@ -81,15 +67,11 @@ protected:
     // Shows the controls a particular screen adds.
     virtual void showOwnControls() {}
 
-    void closeEvent(QCloseEvent* event) override;
     // Keys 1 to 9 play the cells: on the numeric keypad as it is laid out
     // (7 8 9 the top row), on the main keyboard in reading order (1 2 3).
     void keyPressEvent(QKeyEvent* event) override;
 
     QWidget* client() const { return client_; }
-    HandlerGate& gate() { return gate_; }
-    using Handler = void (*)(GameScreen&);
-    void forward(Handler handler);
     QPushButton* cmdReiniciar() const { return cmdReiniciar_; }
     QPushButton* command1() const { return command1_; }
 
@@ -98,8 +80,6 @@ private:
     void buildMenu(const GameWindowLayout& layout);
 
     GameScreen& screen_;
-    Navigator& navigator_;
-    HandlerGate& gate_;
     QWidget* client_;
     std::array<CellLabel*, 9> cells_{};
     QLabel* lblX_;

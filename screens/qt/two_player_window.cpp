@@ -13,10 +13,6 @@ constexpr TwipRect cell(int index)
 }
 
 constexpr GameWindowLayout kLayout{
-    "frmUnoVsUno",
-    "Crucirco!!!",
-    4680,
-    3390,
     {cell(0), cell(1), cell(2), cell(3), cell(4), cell(5), cell(6), cell(7), cell(8)},
     {{{480, 360, 480, 1560}, {0, 840, 840, 840}}},
     {120, 360, 255, 375},   // Label2
@@ -28,7 +24,6 @@ constexpr GameWindowLayout kLayout{
     {120, 3000, 4335, 375}, // Label1
     "Vs Máquina",
     "Salir",
-    true,
 };
 
 } // namespace

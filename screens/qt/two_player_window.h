@@ -7,7 +7,6 @@ namespace crucirco {
 
 // frmUnoVsUno's window.
 class TwoPlayerWindow final : public GameWindow {
-    Q_OBJECT
 public:
     TwoPlayerWindow(TwoPlayerScreen& screen, Navigator& navigator, HandlerGate& gate);
 };

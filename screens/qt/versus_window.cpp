@@ -1,13 +1,12 @@
 #include "screens/qt/versus_window.h"
 
 #include <QButtonGroup>
-#include <algorithm>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <algorithm>
 
-#include "screens/qt/twips.h"
 
 namespace crucirco {
 
@@ -20,10 +19,6 @@ constexpr TwipRect cell(int index)
 }
 
 constexpr GameWindowLayout kLayout{
-    "frmVSMaquina",
-    "Crucirco VS Máquina",
-    4785,
-    3840,
     {cell(0), cell(1), cell(2), cell(3), cell(4), cell(5), cell(6), cell(7), cell(8)},
     {{{480, 240, 480, 1440}, {0, 720, 840, 720}}},
     {120, 240, 255, 375},   // Label2
@@ -35,7 +30,6 @@ constexpr GameWindowLayout kLayout{
     {120, 3480, 4575, 375}, // Label1
     "Uno contra uno",
     "&Salir",
-    false,
 };
 
 struct OptionLayout {
@@ -74,14 +68,14 @@ VersusWindow::VersusWindow(VersusScreen& screen, Navigator& navigator, HandlerGa
         options_[static_cast<std::size_t>(i)] = option;
         const auto difficulty = static_cast<Difficulty>(i + 1);
         connect(option, &QRadioButton::clicked, this,
-                [this, difficulty] { this->gate().run([&] { screen_.Option_Click(difficulty); }); });
+                [this, difficulty] { forward([this, difficulty] { screen_.Option_Click(difficulty); }); });
     }
     check1_ = new QCheckBox(QStringLiteral("Empieza el usuario"), client());
     check1_->setObjectName(QStringLiteral("Check1"));
     check1_->setGeometry(Twips::rect(120, 3000, 2175, 375));
     widenToCaption(check1_);
     connect(check1_, &QCheckBox::clicked, this,
-            [this](bool checked) { this->gate().run([&] { screen_.Check1_Click(checked); }); });
+            [this](bool checked) { forward([this, checked] { screen_.Check1_Click(checked); }); });
 
     // Focus moves through the controls in the order the layout gives them.
     setTabOrder(cmdReiniciar(), options_[0]);
@@ -95,14 +89,12 @@ VersusWindow::VersusWindow(VersusScreen& screen, Navigator& navigator, HandlerGa
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(kMoveDelayMs);
     timer1_->setTimerType(Qt::PreciseTimer); // the reply comes 100 ms after the click, not 95
-    connect(timer1_, &QTimer::timeout, this, [this] { this->gate().run([&] { screen_.Timer1_Timer(); }); });
+    connect(timer1_, &QTimer::timeout, this, [this] { forward([this] { screen_.Timer1_Timer(); }); });
     refresh();
 }
 
 void VersusWindow::showOwnControls()
 {
-    if (!timer1_)
-        return; // still being built
     const auto selected = static_cast<std::size_t>(screen_.difficulty()) - 1;
     if (!options_[selected]->isChecked())
         options_[selected]->setChecked(true);

@@ -12,7 +12,6 @@ namespace crucirco {
 // frmVSMaquina's window: the game window plus the difficulty options, "Empieza
 // el usuario" and the machine's move timer.
 class VersusWindow final : public GameWindow {
-    Q_OBJECT
 public:
     static constexpr int kMoveDelayMs = 100;
 

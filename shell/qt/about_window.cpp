@@ -1,15 +1,11 @@
 #include "shell/qt/about_window.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
-#include "screens/qt/fonts.h"
-#include "screens/qt/qt_text.h"
-#include "screens/qt/twips.h"
-#include "screens/qt/wrapping_button.h"
-#include "screens/texts.h"
+#include "forms/qt/wrapping_button.h"
+#include "forms/texts.h"
 
 namespace crucirco {
 
@@ -53,16 +49,9 @@ void makeTextBlack(QLabel* label)
 } // namespace
 
 AboutWindow::AboutWindow(AboutDialog& about, Navigator& navigator, HandlerGate& gate)
-    : QDialog(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                  | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : FormWindow(about, navigator, gate)
     , about_(about)
-    , navigator_(navigator)
-    , gate_(gate)
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Acerca del autor"));
-    setFont(fonts::windowDefault());
-    setFixedSize(Twips::size(5730, 3555));
     setModal(false);
 
     auto* separator = new EtchedLine(this);
@@ -88,13 +77,13 @@ AboutWindow::AboutWindow(AboutDialog& about, Navigator& navigator, HandlerGate& 
     ok->setGeometry(Twips::rect(4245, 2520, 1260, 345));
     ok->setDefault(true);
     ok->setAutoDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { gate_.run([&] { about_.cmdOK_Click(); }); });
+    connect(ok, &QPushButton::clicked, this, [this] { forward([this] { about_.cmdOK_Click(); }); });
 
     auto* sysInfo = new WrappingButton(QStringLiteral("&Info del sisitema..."), this);
     sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     sysInfo->setGeometry(Twips::rect(4260, 3000, 1245, 465));
     sysInfo->setAutoDefault(false);
-    connect(sysInfo, &QPushButton::clicked, this, [this] { gate_.run([&] { about_.cmdSysInfo_Click(); }); });
+    connect(sysInfo, &QPushButton::clicked, this, [this] { forward([this] { about_.cmdSysInfo_Click(); }); });
 
     setTabOrder(ok, sysInfo);
     ok->setFocus();
@@ -108,13 +97,7 @@ void AboutWindow::refresh()
 
 void AboutWindow::reject()
 {
-    gate_.run([&] { about_.cmdOK_Click(); });
-}
-
-void AboutWindow::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
-    gate_.run([&] { navigator_.unload(about_.id()); });
+    forward([this] { about_.cmdOK_Click(); });
 }
 
 } // namespace crucirco

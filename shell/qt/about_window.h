@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "screens/qt/handler_gate.h"
+#include "forms/qt/form_window.h"
 #include "shell/about_dialog.h"
 
 class QLabel;
@@ -10,22 +10,16 @@ class QLabel;
 namespace crucirco {
 
 // frmAbout's window, modeless, with OK as both its default and its cancel button.
-class AboutWindow final : public QDialog, public FormView {
-    Q_OBJECT
+class AboutWindow final : public FormWindow<QDialog> {
 public:
     AboutWindow(AboutDialog& about, Navigator& navigator, HandlerGate& gate);
     void refresh() override;
 
-    // Escape and the close button answer like OK.
+    // Escape answers like OK.
     void reject() override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     AboutDialog& about_;
-    Navigator& navigator_;
-    HandlerGate& gate_;
     QLabel* lblVersion_;
 };
 

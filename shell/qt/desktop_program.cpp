@@ -6,9 +6,9 @@
 #include <QTranslator>
 
 #include "crucirco/version.h"
-#include "screens/qt/fonts.h"
-#include "screens/qt/qt_text.h"
-#include "shell/qt/window_art.h"
+#include "forms/qt/fonts.h"
+#include "forms/qt/qt_text.h"
+#include "forms/qt/pictures.h"
 
 namespace crucirco {
 
@@ -18,7 +18,7 @@ void prepareApplication(QApplication& app)
     QApplication::setOrganizationName(toQString(version::kOrganization));
     QApplication::setApplicationVersion(toQString(version::kText));
     QGuiApplication::setDesktopFileName(toQString(version::kApplicationId));
-    QApplication::setWindowIcon(windowIcon(Window::MainMenu));
+    QApplication::setWindowIcon(windowIcon(specOf(Window::MainMenu)));
     // The program decides itself when it ends: with its last window, once
     // the handler at work is done, or at once on "Salir".
     QApplication::setQuitOnLastWindowClosed(false);

@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "opponent/random_source.h"
-#include "screens/qt/handler_gate.h"
-#include "screens/qt/qt_platform.h"
+#include "forms/qt/handler_gate.h"
+#include "forms/qt/qt_platform.h"
 #include "shell/program.h"
-#include "shell/qt/qt_process_launcher.h"
+#include "shell/qt/qt_launcher.h"
 #include "shell/qt/qt_window_host.h"
 
 class QApplication;

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "screens/qt/qt_platform.h"
+#include "forms/qt/qt_platform.h"
 #include "shell/qt/desktop_program.h"
 
 int main(int argc, char** argv)

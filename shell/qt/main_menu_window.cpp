@@ -1,29 +1,16 @@
 #include "shell/qt/main_menu_window.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
-#include "screens/qt/fonts.h"
-#include "screens/qt/twips.h"
-#include "screens/qt/wrapping_button.h"
-#include "screens/qt/wrapping_button.h"
-#include "shell/qt/window_art.h"
+#include "forms/qt/wrapping_button.h"
 
 namespace crucirco {
 
 MainMenuWindow::MainMenuWindow(MainMenu& menu, Navigator& navigator, HandlerGate& gate)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                  | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : FormWindow(menu, navigator, gate)
     , menu_(menu)
-    , navigator_(navigator)
-    , gate_(gate)
 {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Crucirco Velquor"));
-    setFont(fonts::windowDefault());
-    setFixedSize(Twips::size(4680, 3195));
-
     auto* welcome = new QLabel(
         QStringLiteral("Bienvenido al Crucirco Velquor. Escoja el modo en que desea jugar:"), this);
     welcome->setObjectName(QStringLiteral("Label1"));
@@ -55,17 +42,11 @@ MainMenuWindow::MainMenuWindow(MainMenu& menu, Navigator& navigator, HandlerGate
         button->setObjectName(QString::fromLatin1(b.name));
         button->setGeometry(Twips::rect(b.left, 2160, b.width, 375));
         const auto handler = b.handler;
-        connect(button, &QPushButton::clicked, this, [this, handler] { gate_.run([this, handler] { handler(menu_); }); });
+        connect(button, &QPushButton::clicked, this, [this, handler] { forward([this, handler] { handler(menu_); }); });
         if (previous)
             setTabOrder(previous, button);
         previous = button;
     }
-}
-
-void MainMenuWindow::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
-    gate_.run([&] { navigator_.unload(menu_.id()); });
 }
 
 } // namespace crucirco

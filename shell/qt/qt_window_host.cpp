@@ -11,25 +11,30 @@
 #include "shell/qt/about_window.h"
 #include "shell/qt/main_menu_window.h"
 #include "shell/qt/splash_window.h"
-#include "shell/qt/window_art.h"
 
 namespace crucirco {
 
 namespace {
 
-std::size_t indexOf(Window window)
-{
-    return static_cast<std::size_t>(window);
-}
-
 // Builds the window of a form and lets the form show itself through it.
-template <class WindowType, class FormType, class... Args>
-QWidget* build(Form& form, Args&... args)
+template <class WindowType, class FormType>
+QWidget* build(Form& form, Navigator& navigator, HandlerGate& gate)
 {
-    auto* window = new WindowType(static_cast<FormType&>(form), args...);
+    auto* window = new WindowType(static_cast<FormType&>(form), navigator, gate);
     form.attachView(window);
     return window;
 }
+
+using Builder = QWidget* (*)(Form&, Navigator&, HandlerGate&);
+
+// Each window's class, in the order of the window table's rows.
+constexpr std::array<Builder, kWindows.size()> kBuilders{
+    build<SplashWindow, SplashScreen>,
+    build<MainMenuWindow, MainMenu>,
+    build<VersusWindow, VersusScreen>,
+    build<TwoPlayerWindow, TwoPlayerScreen>,
+    build<AboutWindow, AboutDialog>,
+};
 
 void centreOnScreen(QWidget* widget)
 {
@@ -64,25 +69,7 @@ QWidget* QtWindowHost::window(Window window) const
 
 void QtWindowHost::windowLoaded(Form& form)
 {
-    QWidget* widget = nullptr;
-    switch (form.id()) {
-    case Window::Splash:
-        widget = build<SplashWindow, SplashScreen>(form, gate_);
-        break;
-    case Window::MainMenu:
-        widget = build<MainMenuWindow, MainMenu>(form, *program_, gate_);
-        break;
-    case Window::VersusMachine:
-        widget = build<VersusWindow, VersusScreen>(form, *program_, gate_);
-        break;
-    case Window::TwoPlayer:
-        widget = build<TwoPlayerWindow, TwoPlayerScreen>(form, *program_, gate_);
-        break;
-    case Window::About:
-        widget = build<AboutWindow, AboutDialog>(form, *program_, gate_);
-        break;
-    }
-    widget->setWindowIcon(windowIcon(form.id()));
+    QWidget* widget = kBuilders[indexOf(form.id())](form, *program_, gate_);
     centreOnScreen(widget);
     windows_[indexOf(form.id())] = widget;
 }

@@ -6,7 +6,7 @@
 #include <array>
 #include <vector>
 
-#include "screens/qt/handler_gate.h"
+#include "forms/qt/handler_gate.h"
 #include "shell/program.h"
 
 namespace crucirco {
@@ -39,7 +39,7 @@ private:
 
     HandlerGate& gate_;
     Program* program_ = nullptr;
-    std::array<QPointer<QWidget>, 5> windows_;
+    std::array<QPointer<QWidget>, kWindows.size()> windows_;
     std::vector<QPointer<QWidget>> retired_;
     bool endWhenIdle_ = false;
 };

@@ -5,10 +5,6 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "screens/qt/fonts.h"
-#include "screens/qt/qt_text.h"
-#include "screens/qt/twips.h"
-#include "shell/qt/window_art.h"
 
 namespace crucirco {
 
@@ -28,17 +24,30 @@ struct LabelLayout {
     bool sizesToText;
 };
 
+// A label marked to size itself to its text takes its text's size; one
+// aligned to the right keeps its right edge, any other its left edge.
+void fitToText(QLabel* label)
+{
+    if (!label->property("sizesToText").toBool())
+        return;
+    const QSize text = label->sizeHint();
+    QRect area = label->geometry();
+    if (label->alignment() & Qt::AlignRight)
+        area.setLeft(area.right() + 1 - text.width());
+    else
+        area.setWidth(text.width());
+    area.setHeight(text.height());
+    label->setGeometry(area);
+}
+
 } // namespace
 
-SplashWindow::SplashWindow(SplashScreen& splash, HandlerGate& gate)
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
+SplashWindow::SplashWindow(SplashScreen& splash, Navigator& navigator, HandlerGate& gate)
+    : FormWindow(splash, navigator, gate)
     , splash_(splash)
-    , gate_(gate)
 {
-    setObjectName(QStringLiteral("frmSplash"));
     // No title bar to name it, so screen readers are given the name.
     setAccessibleName(QStringLiteral("Presentación de Crucirco"));
-    setFixedSize(Twips::size(7260, 4635));
     setAutoFillBackground(true);
     QPalette purple = palette();
     purple.setColor(QPalette::Window, kPurple);
@@ -95,7 +104,7 @@ SplashWindow::SplashWindow(SplashScreen& splash, HandlerGate& gate)
     timer1->setObjectName(QStringLiteral("Timer1"));
     timer1->setSingleShot(true);
     timer1->setInterval(SplashScreen::kCloseAfterMs);
-    connect(timer1, &QTimer::timeout, this, [this] { gate_.run([&] { splash_.Timer1_Timer(); }); });
+    connect(timer1, &QTimer::timeout, this, [this] { forward([this] { splash_.Timer1_Timer(); }); });
     timer1->start();
     refresh();
 }
@@ -113,7 +122,7 @@ void SplashWindow::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    gate_.run([&] { splash_.Form_KeyPress(); });
+    forward([this] { splash_.Form_KeyPress(); });
 }
 
 } // namespace crucirco

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "screens/qt/handler_gate.h"
+#include "forms/qt/form_window.h"
 #include "shell/splash_screen.h"
 
 class QLabel;
@@ -10,10 +10,9 @@ class QLabel;
 namespace crucirco {
 
 // frmSplash's window: purple, without title bar, the product on a dark green frame.
-class SplashWindow final : public QWidget, public FormView {
-    Q_OBJECT
+class SplashWindow final : public FormWindow<QWidget> {
 public:
-    SplashWindow(SplashScreen& splash, HandlerGate& gate);
+    SplashWindow(SplashScreen& splash, Navigator& navigator, HandlerGate& gate);
     void refresh() override;
 
 protected:
@@ -21,7 +20,6 @@ protected:
 
 private:
     SplashScreen& splash_;
-    HandlerGate& gate_;
     QLabel* lblVersion_ = nullptr;
 };
 

@@ -20,7 +20,7 @@ import zlib
 
 APP_ID = "example.velquor.Crucirco"
 APP_ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
-WINDOW_ICONS = ("versus", "two-player", "about")
+WINDOW_ICONS = ("versus", "two-player")
 
 problems = []
 
@@ -186,7 +186,6 @@ def main():
         check_jpeg(os.path.join(args.assets, "logo.jpg"), 253, 237)
         for name in WINDOW_ICONS:
             check_png(os.path.join(args.assets, "icons", f"{name}.png"), 32, False)
-            check_png(os.path.join(args.assets, "icons", f"{name}-16.png"), 16, False)
         check_hicolor(os.path.join(args.assets, "icons", "hicolor"))
     else:
         check_hicolor(args.hicolor)

@@ -9,7 +9,7 @@
 #include <map>
 
 #include "screens/qt/game_window.h"
-#include "screens/qt/wrapping_button.h"
+#include "forms/qt/wrapping_button.h"
 #include "tests/quality/every_window.h"
 
 using namespace crucirco;

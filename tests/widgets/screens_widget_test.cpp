@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 
-#include "screens/qt/qt_platform.h"
+#include "forms/qt/qt_platform.h"
 #include "tests/widgets/widget_rig.h"
 
 using namespace crucirco;

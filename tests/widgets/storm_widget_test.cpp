@@ -14,7 +14,7 @@
 #include <random>
 
 #include "core/outcome.h"
-#include "screens/qt/qt_text.h"
+#include "forms/qt/qt_text.h"
 #include "tests/widgets/widget_rig.h"
 
 using namespace crucirco;

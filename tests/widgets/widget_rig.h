@@ -16,7 +16,7 @@
 #include <functional>
 #include <sstream>
 
-#include "screens/qt/twips.h"
+#include "forms/qt/twips.h"
 #include "shell/qt/desktop_program.h"
 #include "tools/scripted/scripted_platform.h"
 

@@ -10,12 +10,12 @@
 #include <map>
 #include <ostream>
 #include <stdexcept>
+#include <utility>
 #include <string>
 #include <vector>
 
 #include "opponent/random_source.h"
-#include "screens/platform.h"
-#include "shell/config_store.h"
+#include "forms/platform.h"
 #include "shell/program.h"
 #include "shell/system_info.h"
 
@@ -85,31 +85,11 @@ private:
     std::ostream& out_;
 };
 
-// An in-memory configuration store with values stored byte for byte.
+// An in-memory configuration store under HKEY_LOCAL_MACHINE, by key and value name.
 class MemoryStore final : public ConfigStore {
 public:
-    struct Value {
-        std::uint32_t type;
-        std::vector<char16_t> data; // raw, with or without a terminating zero
-        std::uint32_t sizeBytes;    // as the store reports it
-    };
-    static Value string(std::u16string_view text, bool withTerminator);
-    static Value number(std::uint32_t value);
-
-    void put(std::u16string key, std::u16string name, Value value);
-    void refuse(std::u16string key) { refused_.push_back(std::move(key)); }
-    int openKeys() const { return open_; }
-
-    std::optional<Key> openKey(KeyRoot root, std::u16string_view path) override;
-    bool queryValue(Key key, std::u16string_view name, std::uint32_t& type, char16_t* buffer,
-                    std::uint32_t& sizeBytes) override;
-    void closeKey(Key key) override;
-
-private:
-    std::map<std::u16string, std::map<std::u16string, Value, std::less<>>, std::less<>> keys_;
-    std::vector<std::u16string> refused_;
-    std::vector<std::u16string> handles_;
-    int open_ = 0;
+    std::map<std::pair<std::u16string, std::u16string>, StoredValue> values;
+    std::optional<StoredValue> read(KeyRoot root, std::u16string_view key, std::u16string_view name) override;
 };
 
 class Launcher final : public ProcessLauncher {

@@ -64,10 +64,9 @@ int main(int argc, char** argv)
     DesktopProgram desktop(boxes);
     Program& program = desktop.program();
 
-    const Window windows[] = {Window::Splash, Window::MainMenu, Window::VersusMachine, Window::TwoPlayer,
-                              Window::About};
     int failures = 0;
-    for (Window window : windows) {
+    for (const WindowSpec& spec : kWindows) {
+        const Window window = spec.id;
         program.show(window);
         if (window == Window::VersusMachine)
             program.versus()->setBoard(sampleBoard());

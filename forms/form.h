@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "screens/platform.h"
+#include "forms/platform.h"
 
 namespace crucirco {
 

@@ -6,6 +6,14 @@
 
 namespace crucirco {
 
+// A rectangle or a line of a layout, in twips.
+struct TwipRect {
+    int left, top, width, height;
+};
+struct TwipLine {
+    int x1, y1, x2, y2;
+};
+
 // The layouts are drawn up in twips (1/1440 inch). This is the one place
 // where they become pixels: 15 twips to the pixel at 96 dots per inch,
 // scaled with the screen's logical resolution. Qt's device pixel ratio then
@@ -21,6 +29,7 @@ public:
     {
         return {point(left, top), size(width, height)};
     }
+    static QRect rect(const TwipRect& r) { return rect(r.left, r.top, r.width, r.height); }
 
     // The logical resolution used, 96 unless a screen says otherwise.
     static double logicalDpi();

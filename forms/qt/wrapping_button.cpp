@@ -1,4 +1,4 @@
-#include "screens/qt/wrapping_button.h"
+#include "forms/qt/wrapping_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,4 +1,4 @@
-#include "screens/qt/fonts.h"
+#include "forms/qt/fonts.h"
 
 #include <QFile>
 #include <QFontDatabase>

@@ -1,4 +1,4 @@
-#include "screens/form.h"
+#include "forms/form.h"
 
 namespace crucirco {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/platform.h"
+#include "forms/platform.h"
 
 namespace crucirco {
 

@@ -3,12 +3,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "forms/windows.h"
+
 namespace crucirco {
-
-// The program's five windows.
-enum class Window { Splash, MainMenu, VersusMachine, TwoPlayer, About };
-
-std::string_view windowName(Window window);
 
 enum class Answer { Ok, Cancel };
 

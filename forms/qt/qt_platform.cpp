@@ -1,10 +1,10 @@
-#include "screens/qt/qt_platform.h"
+#include "forms/qt/qt_platform.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QTime>
 
-#include "screens/qt/qt_text.h"
+#include "forms/qt/qt_text.h"
 
 namespace crucirco {
 

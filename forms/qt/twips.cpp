@@ -1,4 +1,4 @@
-#include "screens/qt/twips.h"
+#include "forms/qt/twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>
