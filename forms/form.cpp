@@ -10,6 +10,12 @@ void Form::load()
     Form_Load();
 }
 
+void Form::refreshView()
+{
+    if (view_)
+        view_->refresh();
+}
+
 void Form::unload()
 {
     view_ = nullptr;

@@ -6,14 +6,7 @@
 
 namespace crucirco {
 
-// A window on screen showing a form: it lays out the controls, forwards the
-// user's events to the form's handlers and shows the form's state again
-// whenever the form asks.
-class FormView {
-public:
-    virtual ~FormView() = default;
-    virtual void refresh() = 0;
-};
+class FormView;
 
 // A window's behaviour: its handlers, its form-level fields and the state of
 // its controls. The object lives for the whole run; its window comes and
@@ -51,11 +44,8 @@ protected:
     // Whether a handler may run: the window is there and the program goes on.
     bool active() const { return loaded_ && !navigator_.ending(); }
 
-    void refreshView()
-    {
-        if (view_)
-            view_->refresh();
-    }
+    // Shows the form's state again in its window, if it has one.
+    void refreshView();
     Navigator& navigator() { return navigator_; }
     const Navigator& navigator() const { return navigator_; }
 
@@ -65,6 +55,15 @@ private:
     FormView* view_ = nullptr;
     bool loaded_ = false;
     std::uint64_t serial_ = 0;
+};
+
+// A window on screen showing a form: it lays out the controls, forwards the
+// user's events to the form's handlers and shows the form's state again
+// whenever the form asks.
+class FormView {
+public:
+    virtual ~FormView() = default;
+    virtual void refresh() = 0;
 };
 
 } // namespace crucirco

@@ -23,6 +23,30 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
     return label;
 }
 
+constexpr int kBoardColumns[3] = {2160, 2760, 3360};
+constexpr int kBoardRows[3] = {1080, 1560, 2160};
+constexpr TwipLine kBoardGrid[4] = {
+    {2640, 1080, 2640, 2640},
+    {3240, 1080, 3240, 2640},
+    {3720, 1560, 2160, 1560},
+    {2160, 2160, 3720, 2160},
+};
+constexpr TwipRect kCmdReiniciar{3120, 360, 975, 495};
+
+// Cells 0 and 8 are 375 twips high, the others 495; all are 375 wide but
+// cell 0, whose width each screen gives.
+constexpr TwipRect cellRect(int index, const GameWindowLayout& layout)
+{
+    return {kBoardColumns[index % 3], kBoardRows[index / 3], index == 0 ? layout.cell0Width : 375,
+            (index == 0 || index == 8) ? 375 : 495};
+}
+
+// The tally block's headings, counts and lines, from its top.
+TwipRect tallyRect(const GameWindowLayout& layout, int left, int below)
+{
+    return {left, layout.tallyTop + below, 255, 375};
+}
+
 QString cellName(int index)
 {
     return QStringLiteral("Casilla %1").arg(index + 1);
@@ -52,9 +76,13 @@ void CellLabel::mouseReleaseEvent(QMouseEvent* event)
 // the labels.
 class GameWindow::Canvas final : public QWidget {
 public:
-    Canvas(QWidget* parent, const std::array<TwipLine, 2>& tallyLines)
+    Canvas(QWidget* parent, int tallyTop)
         : QWidget(parent)
     {
+        const TwipLine tallyLines[2] = {
+            {480, tallyTop, 480, tallyTop + 1200}, // Line5, between the two columns
+            {0, tallyTop + 480, 840, tallyTop + 480}, // Line6, under the headings
+        };
         for (const TwipLine& l : kBoardGrid)
             lines_.emplace_back(Twips::point(l.x1, l.y1), Twips::point(l.x2, l.y2));
         for (const TwipLine& l : tallyLines)
@@ -78,7 +106,7 @@ GameWindow::GameWindow(GameScreen& screen, Navigator& navigator, HandlerGate& ga
     : FormWindow(screen, navigator, gate)
     , screen_(screen)
 {
-    client_ = new Canvas(this, layout.tallyLines);
+    client_ = new Canvas(this, layout.tallyTop);
     client_->setObjectName(QStringLiteral("client"));
     client_->setFixedSize(clientSize());
     setCentralWidget(client_);
@@ -86,30 +114,29 @@ GameWindow::GameWindow(GameScreen& screen, Navigator& navigator, HandlerGate& ga
     const QFont markFont = fonts::face(fonts::kTahoma, 15.75);
     for (int i = 0; i < 9; ++i) {
         auto* cell = new CellLabel(client_);
-        const TwipRect& r = layout.cells[static_cast<std::size_t>(i)];
         cell->setObjectName(QStringLiteral("lbl%1").arg(i));
-        cell->setGeometry(Twips::rect(r));
+        cell->setGeometry(Twips::rect(cellRect(i, layout)));
         cell->setFont(markFont);
         cell->setAlignment(Qt::AlignCenter);
         cell->setFocusPolicy(Qt::NoFocus);
         connect(cell, &CellLabel::clicked, this, [this, i] { forward([this, i] { screen_.lbl_Click(i); }); });
         cells_[static_cast<std::size_t>(i)] = cell;
     }
-    QLabel* label2 = makeLabel(client_, "Label2", QStringLiteral("X"), layout.label2);
-    QLabel* label3 = makeLabel(client_, "Label3", QStringLiteral("O"), layout.label3);
+    QLabel* label2 = makeLabel(client_, "Label2", QStringLiteral("X"), tallyRect(layout, 120, 0));
+    QLabel* label3 = makeLabel(client_, "Label3", QStringLiteral("O"), tallyRect(layout, 600, 0));
     label2->setFont(markFont);
     label3->setFont(markFont);
     label2->setAccessibleName(QStringLiteral("Victorias de la cruz"));
     label3->setAccessibleName(QStringLiteral("Victorias del círculo"));
-    lblX_ = makeLabel(client_, "lblX", QString(), layout.lblX);
-    lblO_ = makeLabel(client_, "lblO", QString(), layout.lblO);
+    lblX_ = makeLabel(client_, "lblX", QString(), tallyRect(layout, 120, 600));
+    lblO_ = makeLabel(client_, "lblO", QString(), tallyRect(layout, 600, 600));
     QLabel* label1 = makeLabel(client_, "Label1", toQString(texts::kWebAddress), layout.label1);
     label1->setFont(fonts::face(fonts::kIceAged, 12));
     label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     cmdReiniciar_ = new WrappingButton(QStringLiteral("Jugar de nuevo"), client_);
     cmdReiniciar_->setObjectName(QStringLiteral("cmdReiniciar"));
-    cmdReiniciar_->setGeometry(Twips::rect(layout.cmdReiniciar));
+    cmdReiniciar_->setGeometry(Twips::rect(kCmdReiniciar));
     connect(cmdReiniciar_, &QPushButton::clicked, this, [this] { forward([this] { screen_.cmdReiniciar_Click(); }); });
     command1_ = new WrappingButton(QString::fromUtf8(layout.command1Caption), client_);
     command1_->setObjectName(QStringLiteral("Command1"));

@@ -13,26 +13,14 @@ class QPushButton;
 
 namespace crucirco {
 
-// Both boards stand at the same place, with the same grid (Line1 to Line4).
-inline constexpr int kBoardColumns[3] = {2160, 2760, 3360};
-inline constexpr int kBoardRows[3] = {1080, 1560, 2160};
-inline constexpr std::array<TwipLine, 4> kBoardGrid{{
-    {2640, 1080, 2640, 2640},
-    {3240, 1080, 3240, 2640},
-    {3720, 1560, 2160, 1560},
-    {2160, 2160, 3720, 2160},
-}};
-
-constexpr TwipRect boardCell(int index, int width, int height)
-{
-    return {kBoardColumns[index % 3], kBoardRows[index / 3], width, height};
-}
-
-// Everything in which the two game windows' layouts differ.
+// Everything in which the two game windows' layouts differ, in twips. Both
+// boards stand at the same place with the same grid (Line1 to Line4), and
+// the same tally block, the headings "X" and "O" over the counts, stands at
+// different heights.
 struct GameWindowLayout {
-    std::array<TwipRect, 9> cells;
-    std::array<TwipLine, 2> tallyLines; // Line5 and Line6
-    TwipRect label2, label3, lblX, lblO, cmdReiniciar, command1, label1;
+    int cell0Width;
+    int tallyTop;
+    TwipRect command1, label1;
     const char* command1Caption;
     const char* exitCaption;
 };

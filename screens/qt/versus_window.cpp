@@ -12,25 +12,7 @@ namespace crucirco {
 
 namespace {
 
-constexpr TwipRect cell(int index)
-{
-    // Cells 0 and 8 are 375 twips high, the others 495.
-    return boardCell(index, 375, (index == 0 || index == 8) ? 375 : 495);
-}
-
-constexpr GameWindowLayout kLayout{
-    {cell(0), cell(1), cell(2), cell(3), cell(4), cell(5), cell(6), cell(7), cell(8)},
-    {{{480, 240, 480, 1440}, {0, 720, 840, 720}}},
-    {120, 240, 255, 375},   // Label2
-    {600, 240, 255, 375},   // Label3
-    {120, 840, 255, 375},   // lblX
-    {600, 840, 255, 375},   // lblO
-    {3120, 360, 975, 495},  // cmdReiniciar
-    {1560, 0, 1695, 255},   // Command1
-    {120, 3480, 4575, 375}, // Label1
-    "Uno contra uno",
-    "&Salir",
-};
+constexpr GameWindowLayout kLayout{375, 240, {1560, 0, 1695, 255}, {120, 3480, 4575, 375}, "Uno contra uno", "&Salir"};
 
 struct OptionLayout {
     const char* name;
