@@ -3,13 +3,14 @@
 // every caption fits its control, and the board's grid runs between the
 // cells' marks.
 
-#include <QAbstractButton>
+#include <QFontInfo>
 #include <QImage>
 #include <QStyle>
 #include <map>
 
-#include "screens/qt/game_window.h"
+#include "forms/qt/twips.h"
 #include "forms/qt/wrapping_button.h"
+#include "screens/qt/game_window.h"
 #include "tests/quality/every_window.h"
 
 using namespace crucirco;
@@ -17,78 +18,51 @@ using namespace crucirco::widgets;
 
 namespace {
 
-// The controls drawn in the window itself, not in a pull-down menu.
-QList<QWidget*> controlsOf(QWidget* window)
-{
-    QList<QWidget*> controls{window};
-    for (QWidget* widget : window->findChildren<QWidget*>()) {
-        if (widget->window() == window)
-            controls << widget;
-    }
-    return controls;
-}
-
-// Whether the window's layout chose the control's face, itself or through
-// the control's parents, rather than leaving Qt's default.
-bool faceChosen(const QWidget* widget)
-{
-    return widget->font().resolveMask() & (QFont::FamilyResolved | QFont::FamiliesResolved);
-}
-
 constexpr int kUnbounded = 1 << 20;
 
-// The room the control's text takes, and the room it has, in its own
-// coordinates.
+// The room a caption takes in the control's font, and the room it has.
 struct Fit {
-    QRect need, room;
+    QString text;
+    QSize need, room;
 };
 
-Fit labelFit(const QLabel* label, const QString& text)
+QList<Fit> fitsOf(QWidget* widget)
 {
-    const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
-    const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
-    const QRect bounds(0, 0, label->wordWrap() ? room.width() : kUnbounded, kUnbounded);
-    return {label->fontMetrics().boundingRect(bounds, Qt::AlignLeft | Qt::AlignTop | wrap, text), room};
+    const QFontMetrics metrics = widget->fontMetrics();
+    if (auto* label = qobject_cast<QLabel*>(widget); label && label->pixmap().isNull()) {
+        const int margin = label->margin();
+        const QRect room = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+        const QRect bounds(0, 0, label->wordWrap() ? room.width() : kUnbounded, kUnbounded);
+        const int flags = Qt::AlignLeft | Qt::AlignTop | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        QList<Fit> fits; // a cell is empty until played, and must hold either mark
+        for (const QString& text : qobject_cast<CellLabel*>(label) ? QStringList{"X", "O"} : QStringList{label->text()})
+            fits.append({text, metrics.boundingRect(bounds, flags, text).size(), room.size()});
+        return fits;
+    }
+    if (auto* wrapping = qobject_cast<WrappingButton*>(widget)) { // wraps against where it writes its caption
+        const QRect room = wrapping->captionArea();
+        return {{wrapping->text(), metrics.boundingRect(QRect(0, 0, room.width(), kUnbounded),
+                    Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, wrapping->text()).size(), room.size()}};
+    }
+    // Any other button: its style's size for the caption, a check or option
+    // box's indicator included, and one line of text, against its own size.
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        return {{button->text(), {button->sizeHint().width(), metrics.height()}, button->size()}};
+    return {};
 }
 
-// A button that wraps its caption against the area it writes it in.
-Fit wrappingButtonFit(const WrappingButton* button)
-{
-    const QRect room = button->captionArea();
-    const QRect need = button->fontMetrics().boundingRect(QRect(0, 0, room.width(), kUnbounded),
-        Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, button->text());
-    return {QRect(QPoint(0, 0), need.size()), room};
-}
-
-// Any other button: its style's own size for the caption, the indicator of
-// a check or option box included, against the control's size; the height
-// of one line of text against the control's height.
-Fit buttonFit(const QAbstractButton* button)
-{
-    return {QRect(0, 0, button->sizeHint().width(), button->fontMetrics().height()), button->rect()};
-}
-
-// The runs of painted pixels along one row or column of `image`, in device pixels.
+// The runs of painted pixels along one row or column of `image`.
 QList<std::pair<int, int>> inkRuns(const QImage& image, bool alongRow, int at, int from, int to)
 {
     QList<std::pair<int, int>> runs;
     for (int i = from; i <= to; ++i) {
-        const bool ink = qAlpha(alongRow ? image.pixel(i, at) : image.pixel(at, i)) > 0;
-        if (ink && (runs.isEmpty() || runs.last().second != i - 1))
+        if (qAlpha(alongRow ? image.pixel(i, at) : image.pixel(at, i)) == 0)
+            continue;
+        if (runs.isEmpty() || runs.last().second != i - 1)
             runs.append({i, i});
-        else if (ink)
-            runs.last().second = i;
+        runs.last().second = i;
     }
     return runs;
-}
-
-// Nothing if the line's pixels lie clear between a mark ending at `before`
-// and the next one starting at `after`, else what crosses what.
-QString clearance(qreal before, qreal after, std::pair<int, int> line)
-{
-    if (before <= line.first && after >= line.second + 1)
-        return {};
-    return QStringLiteral("line at %1-%2, marks end at %3 and start at %4").arg(line.first).arg(line.second).arg(before).arg(after);
 }
 
 } // namespace
@@ -105,69 +79,46 @@ private slots:
     }
     void cleanup() { QVERIFY(!exitRequested()); }
 
-    void facesResolveToTheirStandIns();
-    void textsFitTheirControls();
+    void facesAndCaptions();
     void gridRunsBetweenTheMarks();
 };
 
-void TextFitTests::facesResolveToTheirStandIns()
+void TextFitTests::facesAndCaptions()
 {
     ScriptedGame game;
     std::map<QString, QString> faces; // "family[ bold]" → what the machine gave
     QStringList wrong;
+    int captions = 0;
     for (QWidget* window : quality::openEveryWindow(game)) {
         QVERIFY(window);
-        for (const QWidget* widget : controlsOf(window)) {
-            if (!faceChosen(widget))
-                continue;
-            QString resolved;
-            const QString face = widget->font().family() + (widget->font().bold() ? QStringLiteral(" bold") : QString());
-            if (!resolvedAsRegistered(widget->font(), &resolved))
-                wrong << QStringLiteral("%1/%2: %3 -> %4").arg(window->objectName(), widget->objectName(), face, resolved);
-            faces.emplace(face, resolved);
+        QList<QWidget*> controls{window}; // those drawn in the window itself, not in a pull-down menu
+        for (QWidget* widget : window->findChildren<QWidget*>())
+            if (widget->window() == window)
+                controls << widget;
+        for (QWidget* widget : controls) {
+            const QFont font = widget->font();
+            const QString where = window->objectName() + '/' + widget->objectName();
+            // A face the layout chose, itself or through the control's parents.
+            if (font.resolveMask() & (QFont::FamilyResolved | QFont::FamiliesResolved)) {
+                const QString resolved = QFontInfo(font).family();
+                if (resolved.compare(font.family(), Qt::CaseInsensitive) != 0
+                    && !QFont::substitutes(font.family()).contains(resolved, Qt::CaseInsensitive))
+                    wrong << QStringLiteral("%1: %2 came out as %3").arg(where, font.family(), resolved);
+                faces.emplace(font.family() + (font.bold() ? " bold" : ""), resolved);
+            }
+            for (const Fit& fit : fitsOf(widget)) {
+                captions += !fit.text.isEmpty();
+                if (!fit.text.isEmpty() && (fit.need.width() > fit.room.width() || fit.need.height() > fit.room.height()))
+                    wrong << QStringLiteral("%1 \"%2\" needs %3×%4, has %5×%6").arg(where, fit.text).arg(fit.need.width())
+                                 .arg(fit.need.height()).arg(fit.room.width()).arg(fit.room.height());
+            }
         }
     }
     for (const auto& [face, resolved] : faces)
         qInfo("%s resolves to \"%s\"", qPrintable(face), qPrintable(resolved));
-    QVERIFY2(faces.size() >= 6, "fewer faces than the layouts name");
+    qInfo("%d captions checked", captions);
+    QVERIFY2(faces.size() >= 6 && captions > 40, "fewer faces or captions than the layouts have");
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
-}
-
-void TextFitTests::textsFitTheirControls()
-{
-    ScriptedGame game;
-    QStringList cut;
-    int checked = 0;
-    for (QWidget* window : quality::openEveryWindow(game)) {
-        QVERIFY(window);
-        for (QWidget* widget : controlsOf(window)) {
-            QList<std::pair<QString, Fit>> fits;
-            if (qobject_cast<CellLabel*>(widget)) {
-                // A cell is empty until played; it must hold either mark.
-                for (const QString& mark : {QStringLiteral("X"), QStringLiteral("O")})
-                    fits.append({mark, labelFit(static_cast<QLabel*>(widget), mark)});
-            } else if (auto* label = qobject_cast<QLabel*>(widget); label && label->pixmap().isNull()) {
-                fits.append({label->text(), labelFit(label, label->text())});
-            } else if (auto* wrapping = qobject_cast<WrappingButton*>(widget)) {
-                fits.append({wrapping->text(), wrappingButtonFit(wrapping)});
-            } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-                fits.append({button->text(), buttonFit(button)});
-            }
-            for (const auto& [text, fit] : fits) {
-                if (text.isEmpty())
-                    continue;
-                ++checked;
-                if (fit.need.width() > fit.room.width() || fit.need.height() > fit.room.height())
-                    cut << QStringLiteral("%1/%2 \"%3\" needs %4×%5, has %6×%7")
-                               .arg(window->objectName(), widget->objectName(), text)
-                               .arg(fit.need.width()).arg(fit.need.height())
-                               .arg(fit.room.width()).arg(fit.room.height());
-            }
-        }
-    }
-    qInfo("%d captions checked", checked);
-    QVERIFY(checked > 40);
-    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
 }
 
 // The grid is painted on the client area beneath the cells; drawn alone, at
@@ -178,7 +129,6 @@ void TextFitTests::gridRunsBetweenTheMarks()
     ScriptedGame game;
     for (Window which : {Window::VersusMachine, Window::TwoPlayer}) {
         QWidget* window = showWindow(game.desktop, which);
-        QVERIFY(window);
         QWidget* client = control(window, QStringLiteral("client"));
         QVERIFY(client);
         const qreal ratio = client->devicePixelRatioF();
@@ -191,10 +141,9 @@ void TextFitTests::gridRunsBetweenTheMarks()
         // wider mark's advance by a line's height.
         QRectF marks[9];
         for (int i = 0; i < 9; ++i) {
-            const QLabel* label = cell(window, i);
-            const QFontMetrics metrics(label->font());
+            const QFontMetrics metrics(cell(window, i)->font());
             const QSize size(std::max(metrics.horizontalAdvance(u'X'), metrics.horizontalAdvance(u'O')), metrics.height());
-            const QRect box = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, label->geometry());
+            const QRect box = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, cell(window, i)->geometry());
             marks[i] = QRectF(QPointF(box.topLeft()) * ratio, QSizeF(box.size()) * ratio);
         }
         const auto device = [ratio](int logical) { return int(std::lround(logical * ratio)); };
@@ -205,17 +154,20 @@ void TextFitTests::gridRunsBetweenTheMarks()
                                      device(cell(window, 5)->geometry().right()));
         const auto level = inkRuns(grid, false, device(middle.center().x()), device(cell(window, 1)->y()),
                                    device(cell(window, 7)->geometry().bottom()));
-        QCOMPARE(upright.size(), 2);
-        QCOMPARE(level.size(), 2);
+        QVERIFY(upright.size() == 2 && level.size() == 2);
         QStringList crossed;
+        const auto clear = [&](qreal before, qreal after, std::pair<int, int> line) {
+            if (before > line.first || after < line.second + 1)
+                crossed << QStringLiteral("line at %1-%2, marks end at %3 and start at %4")
+                               .arg(line.first).arg(line.second).arg(before).arg(after);
+        };
         for (int k = 0; k < 2; ++k) {
             for (int j = 0; j < 3; ++j) {
-                crossed << clearance(marks[3 * j + k].right(), marks[3 * j + k + 1].left(), upright[k])
-                        << clearance(marks[3 * k + j].bottom(), marks[3 * (k + 1) + j].top(), level[k]);
+                clear(marks[3 * j + k].right(), marks[3 * j + k + 1].left(), upright[k]);
+                clear(marks[3 * k + j].bottom(), marks[3 * (k + 1) + j].top(), level[k]);
             }
         }
-        crossed.removeAll(QString());
-        QVERIFY2(crossed.isEmpty(), qPrintable(window->objectName() + QLatin1String(": ") + crossed.join(u';')));
+        QVERIFY2(crossed.isEmpty(), qPrintable(window->objectName() + ": " + crossed.join(u';')));
     }
 }
 
