@@ -22,82 +22,83 @@ namespace {
 // the wall clock out of a sequence.
 constexpr int kTicksOnlyFromTheStorm = 24 * 60 * 60 * 1000;
 const QString kWinBoxes[2] = {"box Crucirco | La cruz gana!!! | OK", "box Crucirco | El círculo gana!!! | OK"};
-constexpr int kKeys[] = {Qt::Key_F1,  Qt::Key_F2,    Qt::Key_F4,     Qt::Key_F8,    Qt::Key_Tab,
-                         Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape};
+constexpr int kKeys[] = {Qt::Key_F1, Qt::Key_F2, Qt::Key_F4, Qt::Key_F8, Qt::Key_Tab, Qt::Key_Backtab,
+                         Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape};
 
 class Storm {
 public:
     // The splash stays loaded behind the storm, its timer stopped, and takes
     // no event: the last window the storm closes does not end the program.
-    explicit Storm(int seed) : seed_(seed), rng_(seed)
-    {
+    explicit Storm(int seed) : seed_(seed), rng_(seed) {
         game_.desktop.clock.seconds = static_cast<std::uint32_t>(seed % 86400);
-        for (Window window : {Window::Splash, Window::MainMenu, Window::VersusMachine})
-            game_.program().show(window);
-        control<QTimer>(game_.window(Window::Splash), QStringLiteral("Timer1"))->stop();
+        for (Window window : {Window::Splash, Window::MainMenu, Window::VersusMachine}) game_.program().show(window);
+        control<QTimer>(game_.window(Window::Splash), "Timer1")->stop();
         check();
     }
     ~Storm() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    QString run(int steps) // the first fault found, or nothing
-    {
+    QString run(int steps) { // the first fault found, or nothing
         for (int i = 0; i < steps && failure_.isEmpty(); ++i) {
             step();
             // As the main loop does between two events: deliver what is
             // pending, and destroy the windows unloaded meanwhile.
             QCoreApplication::processEvents();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            const QList<QWidget*> open = windows();
             for (QWidget* widget : QApplication::topLevelWidgets())
-                if (widget->objectName().startsWith("frm") && widget != game_.window(Window::Splash) && !open.contains(widget))
+                if (widget->objectName().startsWith("frm") && widget != game_.window(Window::Splash) && !windows().contains(widget))
                     fail("the unloaded window " + widget->objectName() + " is still there");
         }
-        return failure_.isEmpty() && exitRequested() ? QStringLiteral("something asked the application to quit") : failure_;
+        return failure_.isEmpty() && exitRequested() ? "something asked the application to quit" : failure_;
     }
     int events = 0, insideTurns = 0; // all events, and those run inside a machine turn
 
 private:
     int pick(qsizetype n) { return int(std::uniform_int_distribution<qsizetype>(0, n - 1)(rng_)); }
-    QTimer* timer1() const { return control<QTimer>(game_.window(Window::VersusMachine), QStringLiteral("Timer1")); }
-    QList<QWidget*> windows() const // those the storm plays on
-    {
-        QList<QWidget*> loaded;
+    QTimer* timer1() const { return control<QTimer>(game_.window(Window::VersusMachine), "Timer1"); }
+    QList<QWidget*> windows() const { // those the storm plays on
+        QList<QWidget*> open;
         for (const WindowSpec& row : kWindows)
-            if (row.id != Window::Splash && game_.window(row.id))
-                loaded << game_.window(row.id);
-        return loaded;
+            if (row.id != Window::Splash && game_.window(row.id)) open << game_.window(row.id);
+        return open;
+    }
+    void fail(const QString& what) {
+        if (failure_.isEmpty())
+            failure_ = QStringLiteral("%1\nat event %2 of CRUCIRCO_STORM_SEED=%3 CRUCIRCO_STORM_SEQUENCES=1").arg(what).arg(events).arg(seed_);
     }
 
     // One event, then the checks. A machine tick at the top level first
     // queues a few more events, which its random move's passes deliver.
-    void step()
-    {
+    void step() {
         ++events;
         insideTurns += turnDepth_ > 0;
-        ++depth_;
-        if (windows().isEmpty()) // the user starts again
-            game_.program().show(Window::MainMenu);
+        if (windows().isEmpty()) game_.program().show(Window::MainMenu); // the user starts again
         const QList<QWidget*> open = windows();
         QWidget* window = open[pick(open.size())];
         const int r = pick(100);
         QTimer* timer = timer1();
         const bool tick = r >= 70 && r < 92 && timer && timer->isActive();
         if (tick) {
-            for (int i = depth_ == 1 ? pick(5) : 0; i > 0; --i)
+            for (int i = turnDepth_ ? 0 : pick(5); i > 0; --i)
                 QMetaObject::invokeMethod(&context_, [this] { if (failure_.isEmpty()) step(); }, Qt::QueuedConnection);
-            if (turnDepth_++ == 0)
-                crossesInTurn_ = 0;
+            crossesInTurn_ = turnDepth_++ ? crossesInTurn_ : 0;
             QTimerEvent event(timer->timerId());
             QCoreApplication::sendEvent(timer, &event);
-        } else if (r < 40) {
-            click(window, r < 25);
-        } else if (r < 92) {
-            // Mostly on the window the user is in, at its focused control.
+        } else if (r < 40) { // on a control's middle (a cell, a button, an option, the check box), or anywhere
+            auto* main = qobject_cast<QMainWindow*>(window);
+            QWidget* target = main ? main->centralWidget() : window;
+            QPoint at(pick(target->width()), pick(target->height()));
+            QList<QWidget*> controls;
+            for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+                if (b->isVisibleTo(window)) controls << b;
+            for (int i = 0; i < 9 && cell(window, i); ++i) controls << cell(window, i) << cell(window, i);
+            if (r < 25) target = controls[pick(controls.size())], at = target->rect().center();
+            else if (QWidget* child = target->childAt(at)) at = child->mapFrom(target, at), target = child;
+            QTest::mouseClick(target, Qt::LeftButton, {}, at);
+        } else if (r < 92) { // mostly on the window the user is in, at its focused control
             window = open.contains(QApplication::activeWindow()) && pick(4) ? QApplication::activeWindow() : window;
             const int key = pick(10) < 4 ? Qt::Key_0 + pick(10) : kKeys[pick(std::size(kKeys))];
             const bool confirms = key == Qt::Key_F4 || key == Qt::Key_F8; // "&Salir" always refused
-            if (confirms)
-                game_.boxes.push(key == Qt::Key_F8 && pick(2) ? Answer::Ok : Answer::Cancel);
+            if (confirms) game_.boxes.push(key == Qt::Key_F8 && pick(2) ? Answer::Ok : Answer::Cancel);
             const std::size_t before = game_.transcript.str().size();
             QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key(key),
                             key <= Qt::Key_9 && pick(2) ? Qt::KeypadModifier : Qt::NoModifier);
@@ -108,74 +109,38 @@ private:
         }
         check();
         turnDepth_ -= tick;
-        --depth_;
     }
 
-    // On a control's middle (a cell, a button, an option, the check box),
-    // or anywhere: between the cells, on the background.
-    void click(QWidget* window, bool onControl)
-    {
-        auto* main = qobject_cast<QMainWindow*>(window);
-        QWidget* target = main ? main->centralWidget() : window;
-        QPoint at(pick(target->width()), pick(target->height()));
-        if (onControl) {
-            QList<QWidget*> controls;
-            for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
-                if (b->isVisibleTo(window))
-                    controls << b;
-            for (int i = 0; i < 9 && cell(window, i); ++i)
-                controls << cell(window, i) << cell(window, i);
-            target = controls[pick(controls.size())];
-            at = target->rect().center();
-        } else if (QWidget* child = target->childAt(at)) {
-            at = child->mapFrom(target, at);
-            target = child;
-        }
-        QTest::mouseClick(target, Qt::LeftButton, {}, at);
-    }
-
-    void fail(const QString& what)
-    {
-        if (failure_.isEmpty())
-            failure_ = QStringLiteral("%1\nat event %2 of the sequence CRUCIRCO_STORM_SEED=%3 CRUCIRCO_STORM_SEQUENCES=1")
-                           .arg(what).arg(events).arg(seed_);
-    }
-
-    void check()
-    {
+    void check() {
         if (QTimer* timer = timer1(); timer && timer->interval() != kTicksOnlyFromTheStorm)
             timer->setInterval(kTicksOnlyFromTheStorm);
         const QStringList boxes = game_.takeBoxes();
         int wins[2] = {int(boxes.count(kWinBoxes[0])), int(boxes.count(kWinBoxes[1]))};
-        if (game_.program().ending())
-            return fail("the program is ending; the last boxes:\n" + boxes.join(u'\n'));
+        if (game_.program().ending()) return fail("the program is ending; the last boxes:\n" + boxes.join(u'\n'));
         checkScreen(Window::VersusMachine, wins);
         checkScreen(Window::TwoPlayer, wins);
-        if (wins[0] || wins[1])
-            fail("a win box whose tally did not rise: " + boxes.join(u'\n'));
+        if (wins[0] || wins[1]) fail("a win box whose tally did not rise: " + boxes.join(u'\n'));
     }
 
     // The board and the tallies on the window against the previous check:
     // only "X", "O" or "" in a cell; one mark at most, on an empty cell of a
     // board without a line, or a board emptied by a new game; a cross only
     // inside a machine turn, one a turn; tallies in plain digits, each rise
-    // with its win box and its line on the board.
-    void checkScreen(Window id, int wins[2])
-    {
+    // with its win box and its line on the board; Timer1 running exactly
+    // when the screen has it enabled.
+    void checkScreen(Window id, int wins[2]) {
         const bool versus = id == Window::VersusMachine;
         Seen& seen = seen_[versus];
         QWidget* window = game_.window(id);
-        if (!window)
-            return void(seen = Seen{});
+        if (!window) return void(seen = Seen{});
         const QString name = window->objectName() + ": " + boardText(window) + ' ';
         Board board;
         for (int i = 0; i < 9; ++i) {
             const std::optional<Mark> mark = markFromCaption(cell(window, i)->text().toStdString());
-            if (!mark)
-                return fail(name + "a cell holds " + cell(window, i)->text());
+            if (!mark) return fail(name + "a cell holds " + cell(window, i)->text());
             board.set(i, *mark);
         }
-        static const QRegularExpression digits(QStringLiteral("^(|[1-9][0-9]*)$"));
+        static const QRegularExpression digits("^(|[1-9][0-9]*)$");
         const QString tallies[2] = {text(window, "lblX"), text(window, "lblO")};
         if (!digits.match(tallies[0]).hasMatch() || !digits.match(tallies[1]).hasMatch())
             return fail(name + "the tallies read " + tallies[0] + '/' + tallies[1]);
@@ -185,12 +150,10 @@ private:
             fail(name + "a freshly loaded window is not empty");
         if (seen.window == window) {
             int added = -1;
-            for (int i = 0; i < 9; ++i) {
+            for (int i = 0; i < 9; ++i)
                 if (board.markCount() && seen.board.at(i) != board.at(i) && (!seen.board.isEmpty(i) || std::exchange(added, i) >= 0))
                     return fail(name + "a mark overwritten, or two marks in one event");
-            }
-            if (added >= 0 && findWin(seen.board))
-                fail(name + "a mark on a won board");
+            if (added >= 0 && findWin(seen.board)) fail(name + "a mark on a won board");
             if (added >= 0 && versus && board.at(added) == Mark::Cross && (turnDepth_ == 0 || ++crossesInTurn_ > 1))
                 fail(name + "a cross outside the machine's turn, or a second one in it");
             const std::optional<Win> win = findWin(board);
@@ -215,17 +178,14 @@ private:
     QObject context_; // receives the queued events; destroyed first, and they with it
     Seen seen_[2];
     QString failure_;
-    int depth_ = 0;     // events in progress, one inside another during a machine turn
-    int turnDepth_ = 0; // ticks in progress
-    int crossesInTurn_ = 0;
+    int turnDepth_ = 0, crossesInTurn_ = 0; // machine ticks in progress, one inside another, and their crosses
 };
 
 // A click on a label or the background is one that no control takes, and Qt
 // Test says so each time; the offscreen platform says it cannot raise a
 // window each time one is shown. A storm makes thousands of both.
 QtMessageHandler previousHandler = nullptr;
-void quietAboutTheStorm(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
+void quietAboutTheStorm(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (!message.endsWith("not accepted by receiving widget") && message != "This plugin does not support raise()")
         previousHandler(type, context, message);
 }
@@ -234,17 +194,10 @@ void quietAboutTheStorm(QtMsgType type, const QMessageLogContext& context, const
 
 class StormWidgetTests final : public QObject {
     Q_OBJECT
-
 private slots:
-    void initTestCase()
-    {
+    void stormOfUserEvents() {
         prepareApplication(*qApp);
         previousHandler = qInstallMessageHandler(quietAboutTheStorm);
-    }
-    void cleanupTestCase() { qInstallMessageHandler(previousHandler); }
-
-    void stormOfUserEvents()
-    {
         bool replay = false;
         const int seed = qEnvironmentVariableIntValue("CRUCIRCO_STORM_SEED", &replay);
         const int sequences = qEnvironmentVariableIsSet("CRUCIRCO_STORM_SEQUENCES") ? qEnvironmentVariableIntValue("CRUCIRCO_STORM_SEQUENCES") : 12;
@@ -252,10 +205,10 @@ private slots:
         for (int i = 0; i < sequences; ++i) {
             Storm storm((replay ? seed : 20240612) + i);
             const QString failure = storm.run(3000); // the events slipped into machine turns come on top
-            events += storm.events;
-            insideTurns += storm.insideTurns;
+            events += storm.events, insideTurns += storm.insideTurns;
             QVERIFY2(failure.isEmpty(), qPrintable(failure));
         }
+        qInstallMessageHandler(previousHandler);
         qInfo("%d events in %d sequences, %d of them inside a machine turn", events, sequences, insideTurns);
         QVERIFY(insideTurns > 0); // the random move's passes deliver the events queued before its turn
     }

@@ -6,13 +6,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QEventLoop>
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <sstream>
-#include <utility>
 
 #include "forms/qt/qt_platform.h"
 #include "shell/qt/desktop_program.h"
@@ -26,7 +24,6 @@ namespace crucirco::widgets {
 struct Desktop {
     explicit Desktop(MessageBoxes& answers) : boxes(answers) { host.bind(program); }
     QWidget* window(Window window) const { return host.window(window); }
-
     MessageBoxes& boxes;
     scripted::FixedClock clock;
     scripted::MemoryStore store;
@@ -43,24 +40,16 @@ struct ScriptedGame {
     std::ostringstream transcript;
     scripted::Boxes boxes{transcript};
     Desktop desktop{boxes};
-
     Program& program() { return desktop.program; }
     QWidget* window(Window window) const { return desktop.window(window); }
-    QStringList takeBoxes() // the boxes shown since the last call
-    {
-        const QString text = QString::fromStdString(std::exchange(transcript, {}).str());
-        return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    }
+    QStringList takeBoxes() { return QString::fromStdString(std::exchange(transcript, {}).str()).split(u'\n', Qt::SkipEmptyParts); }
 };
 
 // Shows a window through the program and waits until it is active, as a
-// window the user just opened is.
-inline QWidget* showWindow(Desktop& desktop, Window window)
-{
+// window the user just opened is; none if it does not come.
+inline QWidget* showWindow(Desktop& desktop, Window window) {
     desktop.program.show(window);
-    if (!QTest::qWaitForWindowActive(desktop.window(window)))
-        qWarning("window %s did not become active", windowName(window).data());
-    return desktop.window(window);
+    return desktop.window(window) && QTest::qWaitForWindowActive(desktop.window(window)) ? desktop.window(window) : nullptr;
 }
 inline bool shown(const ScriptedGame& game, Window window) { return game.window(window) && game.window(window)->isVisible(); }
 
@@ -68,36 +57,26 @@ template <class Control = QWidget>
 Control* control(const QObject* window, const QString& name) { return window ? window->findChild<Control*>(name) : nullptr; }
 inline QLabel* cell(const QWidget* window, int index) { return control<QLabel>(window, QStringLiteral("lbl%1").arg(index)); }
 inline QString text(const QWidget* window, const char* label) { return control<QLabel>(window, label)->text(); }
-// The button, option or check box that reads `caption`.
-inline QAbstractButton* button(const QWidget* window, const QString& caption)
-{
-    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
-        if (button->text() == caption)
-            return button;
+inline QAbstractButton* button(const QWidget* window, const QString& caption) { // a button, option or check box
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+        if (b->text() == caption) return b;
     return nullptr;
 }
 
 // A real click, pressed and released in the middle of the control.
-inline void click(QWidget* widget)
-{
-    QVERIFY2(widget, "a click on a control that is not there");
-    QTest::mouseClick(widget, Qt::LeftButton);
-}
+inline void click(QWidget* widget) { QVERIFY2(widget, "a click on a control that is not there"); QTest::mouseClick(widget, Qt::LeftButton); }
 inline void clickCell(QWidget* window, int index) { click(cell(window, index)); }
 
-inline QString boardText(const QWidget* window) // nine characters, '.' for an empty cell
-{
+inline QString boardText(const QWidget* window) { // nine characters, '.' for an empty cell
     QString board;
-    for (int i = 0; i < 9; ++i)
-        board += cell(window, i)->text().isEmpty() ? QStringLiteral(".") : cell(window, i)->text();
+    for (int i = 0; i < 9; ++i) board += cell(window, i)->text().isEmpty() ? QStringLiteral(".") : cell(window, i)->text();
     return board;
 }
 inline int countMarks(const QWidget* window, QChar mark) { return int(boardText(window).count(mark)); }
 
 // Whether something has asked the application to leave its event loops:
 // every loop started afterwards, a modal box's too, returns at once.
-inline bool exitRequested()
-{
+inline bool exitRequested() {
     QEventLoop probe;
     QTimer::singleShot(0, &probe, [&probe] { probe.exit(1); });
     return probe.exec() == -1;
