@@ -7,16 +7,12 @@
 
 namespace crucirco::quality {
 
-inline QList<QPointer<QWidget>> openEveryWindow(widgets::ScriptedGame& game)
-{
+inline QList<QPointer<QWidget>> openEveryWindow(widgets::ScriptedGame& game) {
+    // The splash held open: its timer would hand over to the main menu while
+    // a slow run is still reading its controls.
+    game.program().show(Window::Splash), widgets::control<QTimer>(game.window(Window::Splash), "Timer1")->stop();
     QList<QPointer<QWidget>> windows;
-    for (const WindowSpec& row : kWindows) {
-        windows << widgets::showWindow(game.desktop, row.id);
-        // The splash held open: its timer would hand over to the main menu
-        // while a slow run is still reading its controls.
-        if (row.id == Window::Splash)
-            widgets::control<QTimer>(windows.last(), QStringLiteral("Timer1"))->stop();
-    }
+    for (const WindowSpec& row : kWindows) windows << widgets::showWindow(game.desktop, row.id);
     return windows;
 }
 

@@ -6,24 +6,17 @@
 // are checked through the windows. A failure names its sequence's seed:
 // CRUCIRCO_STORM_SEED=S CRUCIRCO_STORM_SEQUENCES=1 replays it.
 
-#include <QMainWindow>
-#include <QRegularExpression>
 #include <random>
 
 #include "core/outcome.h"
+#include "screens/qt/game_window.h"
 #include "tests/widgets/widget_rig.h"
-
-using namespace crucirco;
-using namespace crucirco::widgets;
-
-namespace {
 
 // The machine's timer ticks when the storm says so: a day-long interval keeps
 // the wall clock out of a sequence.
 constexpr int kTicksOnlyFromTheStorm = 24 * 60 * 60 * 1000;
 const QString kWinBoxes[2] = {"box Crucirco | La cruz gana!!! | OK", "box Crucirco | El círculo gana!!! | OK"};
-constexpr int kKeys[] = {Qt::Key_F1, Qt::Key_F2, Qt::Key_F4, Qt::Key_F8, Qt::Key_Tab, Qt::Key_Backtab,
-                         Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape};
+constexpr int kKeys[] = {Qt::Key_F1, Qt::Key_F2, Qt::Key_F4, Qt::Key_F8, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape};
 
 class Storm {
 public:
@@ -32,8 +25,7 @@ public:
     explicit Storm(int seed) : seed_(seed), rng_(seed) {
         game_.desktop.clock.seconds = static_cast<std::uint32_t>(seed % 86400);
         for (Window window : {Window::Splash, Window::MainMenu, Window::VersusMachine}) game_.program().show(window);
-        control<QTimer>(game_.window(Window::Splash), "Timer1")->stop();
-        check();
+        control<QTimer>(game_.window(Window::Splash), "Timer1")->stop(), check();
     }
     ~Storm() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -57,14 +49,10 @@ private:
     QTimer* timer1() const { return control<QTimer>(game_.window(Window::VersusMachine), "Timer1"); }
     QList<QWidget*> windows() const { // those the storm plays on
         QList<QWidget*> open;
-        for (const WindowSpec& row : kWindows)
-            if (row.id != Window::Splash && game_.window(row.id)) open << game_.window(row.id);
+        for (const WindowSpec& row : kWindows) if (row.id != Window::Splash && game_.window(row.id)) open << game_.window(row.id);
         return open;
     }
-    void fail(const QString& what) {
-        if (failure_.isEmpty())
-            failure_ = QStringLiteral("%1\nat event %2 of CRUCIRCO_STORM_SEED=%3 CRUCIRCO_STORM_SEQUENCES=1").arg(what).arg(events).arg(seed_);
-    }
+    void fail(const QString& what) { if (failure_.isEmpty()) failure_ = QStringLiteral("%1\nat event %2 of CRUCIRCO_STORM_SEED=%3 CRUCIRCO_STORM_SEQUENCES=1").arg(what).arg(events).arg(seed_); }
 
     // One event, then the checks. A machine tick at the top level first
     // queues a few more events, which its random move's passes deliver.
@@ -88,9 +76,8 @@ private:
             QWidget* target = main ? main->centralWidget() : window;
             QPoint at(pick(target->width()), pick(target->height()));
             QList<QWidget*> controls;
-            for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
-                if (b->isVisibleTo(window)) controls << b;
-            for (int i = 0; i < 9 && cell(window, i); ++i) controls << cell(window, i) << cell(window, i);
+            for (QWidget* w : window->findChildren<QWidget*>())
+                if (qobject_cast<CellLabel*>(w) || (qobject_cast<QAbstractButton*>(w) && w->isVisibleTo(window))) controls << w;
             if (r < 25) target = controls[pick(controls.size())], at = target->rect().center();
             else if (QWidget* child = target->childAt(at)) at = child->mapFrom(target, at), target = child;
             QTest::mouseClick(target, Qt::LeftButton, {}, at);
@@ -104,21 +91,19 @@ private:
                             key <= Qt::Key_9 && pick(2) ? Qt::KeypadModifier : Qt::NoModifier);
             if (confirms && game_.transcript.str().find("OK Cancel", before) == std::string::npos)
                 game_.boxes.confirm("storm", "an answer no box took"); // so that it answers no later one
-        } else {
-            r < 96 ? void(window->close()) : window->activateWindow(); // the title bar's close, or a click on it
+        } else { // the title bar's close, or a click on it
+            r < 96 ? void(window->close()) : window->activateWindow();
         }
         check();
         turnDepth_ -= tick;
     }
 
     void check() {
-        if (QTimer* timer = timer1(); timer && timer->interval() != kTicksOnlyFromTheStorm)
-            timer->setInterval(kTicksOnlyFromTheStorm);
+        if (QTimer* timer = timer1(); timer && timer->interval() != kTicksOnlyFromTheStorm) timer->setInterval(kTicksOnlyFromTheStorm);
         const QStringList boxes = game_.takeBoxes();
         int wins[2] = {int(boxes.count(kWinBoxes[0])), int(boxes.count(kWinBoxes[1]))};
         if (game_.program().ending()) return fail("the program is ending; the last boxes:\n" + boxes.join(u'\n'));
-        checkScreen(Window::VersusMachine, wins);
-        checkScreen(Window::TwoPlayer, wins);
+        for (Window screen : {Window::VersusMachine, Window::TwoPlayer}) checkScreen(screen, wins);
         if (wins[0] || wins[1]) fail("a win box whose tally did not rise: " + boxes.join(u'\n'));
     }
 
@@ -135,11 +120,9 @@ private:
         if (!window) return void(seen = Seen{});
         const QString name = window->objectName() + ": " + boardText(window) + ' ';
         Board board;
-        for (int i = 0; i < 9; ++i) {
-            const std::optional<Mark> mark = markFromCaption(cell(window, i)->text().toStdString());
-            if (!mark) return fail(name + "a cell holds " + cell(window, i)->text());
-            board.set(i, *mark);
-        }
+        for (int i = 0; i < 9; ++i)
+            if (const std::optional<Mark> mark = markFromCaption(cell(window, i)->text().toStdString())) board.set(i, *mark);
+            else return fail(name + "a cell holds " + cell(window, i)->text());
         static const QRegularExpression digits("^(|[1-9][0-9]*)$");
         const QString tallies[2] = {text(window, "lblX"), text(window, "lblO")};
         if (!digits.match(tallies[0]).hasMatch() || !digits.match(tallies[1]).hasMatch())
@@ -167,48 +150,34 @@ private:
         seen = Seen{window, board, {tallies[0].toInt(), tallies[1].toInt()}};
     }
 
-    struct Seen { // a game screen as the previous check saw it
-        QPointer<QWidget> window;
-        Board board;
-        int tallies[2] = {0, 0};
-    };
+    struct Seen { QPointer<QWidget> window; Board board; int tallies[2] = {0, 0}; } seen_[2]; // the game screens at the previous check
     int seed_;
     std::mt19937_64 rng_;
     ScriptedGame game_;
     QObject context_; // receives the queued events; destroyed first, and they with it
-    Seen seen_[2];
     QString failure_;
     int turnDepth_ = 0, crossesInTurn_ = 0; // machine ticks in progress, one inside another, and their crosses
 };
-
-// A click on a label or the background is one that no control takes, and Qt
-// Test says so each time; the offscreen platform says it cannot raise a
-// window each time one is shown. A storm makes thousands of both.
-QtMessageHandler previousHandler = nullptr;
-void quietAboutTheStorm(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (!message.endsWith("not accepted by receiving widget") && message != "This plugin does not support raise()")
-        previousHandler(type, context, message);
-}
-
-} // namespace
 
 class StormWidgetTests final : public QObject {
     Q_OBJECT
 private slots:
     void stormOfUserEvents() {
         prepareApplication(*qApp);
-        previousHandler = qInstallMessageHandler(quietAboutTheStorm);
-        bool replay = false;
-        const int seed = qEnvironmentVariableIntValue("CRUCIRCO_STORM_SEED", &replay);
+        // A click on a label or the background is one that no control takes, and Qt Test says so each time; the
+        // offscreen platform says it cannot raise a window each time one is shown. A storm makes thousands of both.
+        static const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (!message.endsWith("not accepted by receiving widget") && message != "This plugin does not support raise()") previous(type, context, message);
+        });
+        const int seed = qEnvironmentVariableIsSet("CRUCIRCO_STORM_SEED") ? qEnvironmentVariableIntValue("CRUCIRCO_STORM_SEED") : 20240612;
         const int sequences = qEnvironmentVariableIsSet("CRUCIRCO_STORM_SEQUENCES") ? qEnvironmentVariableIntValue("CRUCIRCO_STORM_SEQUENCES") : 12;
         int events = 0, insideTurns = 0;
         for (int i = 0; i < sequences; ++i) {
-            Storm storm((replay ? seed : 20240612) + i);
+            Storm storm(seed + i);
             const QString failure = storm.run(3000); // the events slipped into machine turns come on top
             events += storm.events, insideTurns += storm.insideTurns;
             QVERIFY2(failure.isEmpty(), qPrintable(failure));
         }
-        qInstallMessageHandler(previousHandler);
         qInfo("%d events in %d sequences, %d of them inside a machine turn", events, sequences, insideTurns);
         QVERIFY(insideTurns > 0); // the random move's passes deliver the events queued before its turn
     }

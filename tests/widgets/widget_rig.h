@@ -4,12 +4,8 @@
 // boxes answered from a queue and written into a transcript, and the
 // controls found by name or by caption.
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QLabel>
-#include <QPointer>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 #include <sstream>
 
 #include "forms/qt/qt_platform.h"
@@ -25,12 +21,8 @@ struct Desktop {
     explicit Desktop(MessageBoxes& answers) : boxes(answers) { host.bind(program); }
     QWidget* window(Window window) const { return host.window(window); }
     MessageBoxes& boxes;
-    scripted::FixedClock clock;
-    scripted::MemoryStore store;
-    scripted::Launcher launcher;
-    SeededRandom random;
-    QtEventLoop events;
-    HandlerGate gate;
+    scripted::FixedClock clock; scripted::MemoryStore store; scripted::Launcher launcher;
+    SeededRandom random; QtEventLoop events; HandlerGate gate;
     QtWindowHost host{gate};
     Program program{Program::Services{boxes, events, clock, random, store, launcher}, host};
 };
@@ -53,13 +45,12 @@ inline QWidget* showWindow(Desktop& desktop, Window window) {
 }
 inline bool shown(const ScriptedGame& game, Window window) { return game.window(window) && game.window(window)->isVisible(); }
 
-template <class Control = QWidget>
-Control* control(const QObject* window, const QString& name) { return window ? window->findChild<Control*>(name) : nullptr; }
+template <class Control = QWidget> Control* control(const QObject* window, const QString& name) { return window ? window->findChild<Control*>(name) : nullptr; }
 inline QLabel* cell(const QWidget* window, int index) { return control<QLabel>(window, QStringLiteral("lbl%1").arg(index)); }
 inline QString text(const QWidget* window, const char* label) { return control<QLabel>(window, label)->text(); }
-inline QAbstractButton* button(const QWidget* window, const QString& caption) { // a button, option or check box
-    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
-        if (b->text() == caption) return b;
+// The button, option or check box that reads `caption`.
+inline QAbstractButton* button(const QWidget* window, const QString& caption) {
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) if (b->text() == caption) return b;
     return nullptr;
 }
 
@@ -76,10 +67,9 @@ inline int countMarks(const QWidget* window, QChar mark) { return int(boardText(
 
 // Whether something has asked the application to leave its event loops:
 // every loop started afterwards, a modal box's too, returns at once.
-inline bool exitRequested() {
-    QEventLoop probe;
-    QTimer::singleShot(0, &probe, [&probe] { probe.exit(1); });
-    return probe.exec() == -1;
-}
+inline bool exitRequested() { QEventLoop probe; QTimer::singleShot(0, &probe, [&probe] { probe.exit(1); }); return probe.exec() == -1; }
 
 } // namespace crucirco::widgets
+
+using namespace crucirco;
+using namespace crucirco::widgets;

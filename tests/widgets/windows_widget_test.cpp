@@ -4,32 +4,16 @@
 // program. The splash, the main menu and About are played through in the
 // session test.
 
-#include <QElapsedTimer>
-#include <QMainWindow>
-#include <QMenu>
-#include <QMessageBox>
-#include <QProcess>
-#include <QSignalSpy>
-
 #include "crucirco/version.h"
 #include "forms/qt/qt_text.h"
 #include "forms/qt/twips.h"
 #include "tests/widgets/widget_rig.h"
 
-using namespace crucirco;
-using namespace crucirco::widgets;
-
-namespace {
-
 const QString kPressRestart = "box Crucirco | Presione reiniciar para jugar una nueva partida | OK";
 const QString kToMenu = "box Crucirco | ¿Confirma salir de este modo? | OK Cancel -> ";
 const QString kExit = "box Crucirco | ¿Confirma salir del Crucirco Velquor? | OK Cancel -> ";
 
-Board boardOf(std::string_view marks) { // nine characters, 'X', 'O' or '.'
-    Board board;
-    for (int i = 0; i < 9; ++i) board.set(i, marks[i] == 'X' ? Mark::Cross : marks[i] == 'O' ? Mark::Circle : Mark::Empty);
-    return board;
-}
+Board boardOf(std::string_view m) { Board b; for (int i = 0; i < 9; ++i) b.set(i, m[i] == 'X' ? Mark::Cross : m[i] == 'O' ? Mark::Circle : Mark::Empty); return b; }
 QTimer* timer1(const QWidget* window) { return control<QTimer>(window, "Timer1"); }
 // The board and the tallies, as "XXXOO.... 1/" reads.
 QString state(const QWidget* window) { return boardText(window) + ' ' + text(window, "lblX") + '/' + text(window, "lblO"); }
@@ -39,186 +23,15 @@ void press(ScriptedGame& game, QWidget* window, std::initializer_list<Qt::Key> k
     for (Qt::Key key : keys) QTest::keyClick(window, key);
 }
 
-// Answers each modal box from inside its own event loop, where the test
-// body cannot reach; `answer` must close it. A fresh single shot each time:
-// Qt fires no timer again while its own handler runs, and `answer` may wait.
-struct BoxWatcher : QObject {
-    explicit BoxWatcher(std::function<void(QMessageBox&)> first) : answer(std::move(first)) { poll(); }
-    void poll() {
-        QTimer::singleShot(10, this, [this] {
-            poll();
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && !box->property("seen").toBool())
-                box->setProperty("seen", true), answer(*box);
-        });
-    }
-    std::function<void(QMessageBox&)> answer;
-};
-
-} // namespace
-
-class WindowTests final : public QObject {
-    Q_OBJECT
-private slots:
-    void initTestCase() { prepareApplication(*qApp); }
-    void cleanup() { QVERIFY(!exitRequested()); } // every test keeps a window open, so the program goes on
-    void everyWindowAsItsRowSays();
-    void gameScreens();
-    void machineWinBoxHoldsTheTurn();
-    void waysOut_data();
-    void waysOut();
-    void endScenario();
-};
-
-void WindowTests::everyWindowAsItsRowSays() {
-    ScriptedGame game;
-    for (const WindowSpec& row : kWindows) {
-        QWidget* window = showWindow(game.desktop, row.id);
-        QVERIFY(window && window->isVisible());
-        QCOMPARE(window->objectName() + '/' + window->windowTitle(), toQString(row.name) + '/' + toQString(row.title));
-        auto* main = qobject_cast<QMainWindow*>(window); // a game screen: the menu bar over the client area
-        QCOMPARE((main ? main->centralWidget() : window)->size(), Twips::size(row.width, row.height));
-        QVERIFY(window->size() == window->minimumSize() && window->size() == window->maximumSize());
-        const Qt::WindowFlags f = window->windowFlags(); // no frame, a close button, a minimise button, the task bar, no maximise button
-        QCOMPARE(QList<bool>({f.testFlags(Qt::FramelessWindowHint), f.testFlags(Qt::WindowCloseButtonHint), f.testFlags(Qt::WindowMinimizeButtonHint),
-                              window->windowType() == Qt::Window, !f.testFlags(Qt::WindowMaximizeButtonHint)}),
-                 QList<bool>({!row.titleBar, row.titleBar, row.minimizeButton, row.inTaskBar, true}));
-        QStringList menu; // the keys' effects are played below
-        for (const QAction* a : window->findChildren<QAction*>())
-            if (auto* m = qobject_cast<QMenu*>(a->parent()); m && !a->shortcut().isEmpty())
-                menu << m->title() + ": " + a->text() + ' ' + a->shortcut().toString();
-        if (main)
-            QCOMPARE(menu, QStringList({"&Archivo: &Jugar de nuevo F2", "&Archivo: &Menú principal F8",
-                                        row.id == Window::TwoPlayer ? "&Archivo: Salir F4" : "&Archivo: &Salir F4", "Ayuda: Acerca... F1"}));
-    }
-}
-
-void WindowTests::gameScreens() {
-    ScriptedGame game;
-    QWidget* two = showWindow(game.desktop, Window::TwoPlayer);
-    for (int index : {0, 3, 1, 4, 0, 2, 8}) clickCell(two, index); // the second 0 takes nothing nor the turn
-    QCOMPARE(state(two), "XXXOO.... 1/");
-    // F2: a new game, begun by the loser. Digits play the cells: the main
-    // keyboard's in reading order, the keypad's as laid out (7 8 9 on top).
-    press(game, two, {Qt::Key_F2});
-    for (Qt::Key key : {Qt::Key_1, Qt::Key_9}) QTest::keyClick(two, key), QTest::keyClick(two, key, Qt::KeypadModifier);
-    // F8 and F4 answered Cancel change nothing; F1 opens About beside.
-    press(game, two, {Qt::Key_F8, Qt::Key_F4, Qt::Key_F1}, {Answer::Cancel, Answer::Cancel});
-    QVERIFY(state(two) == "O.X...X.O 1/" && shown(game, Window::About) && two->isVisible());
-    QCOMPARE(game.takeBoxes(), QStringList({"box Crucirco | La cruz gana!!! | OK", kPressRestart, kToMenu + "Cancel", kExit + "Cancel"}));
-
-    // "Vs Máquina" beside this screen: the machine opens a tick after it
-    // opened; a circle comes at once, the reply a tick later.
-    QElapsedTimer sinceOpen;
-    sinceOpen.start();
-    click(button(two, "Vs Máquina"));
-    QWidget* versus = game.window(Window::VersusMachine);
-    VersusScreen& screen = *game.program().versus();
-    QVERIFY(shown(game, Window::VersusMachine) && two->isVisible() && QTest::qWaitForWindowActive(versus));
-    QTRY_COMPARE(countMarks(versus, u'X'), 1);
-    QVERIFY(sinceOpen.elapsed() >= 90 && !timer1(versus)->isActive());
-    const int free = int(boardText(versus).indexOf(u'.'));
-    clickCell(versus, free);
-    QVERIFY(cell(versus, free)->text() == "O" && countMarks(versus, u'X') == 1);
-    QTRY_COMPARE(countMarks(versus, u'X'), 2);
-    const char* const levels[] = {"Dificultad baja", "Dificultad media", "Dificultad alta", "Dificultad máxima"};
-    for (int level : {1, 2, 3, 4}) {
-        click(button(versus, levels[level - 1]));
-        QCOMPARE(int(screen.difficulty()), level);
-    }
-    // F2: a new game, opened by the machine; with "Empieza el usuario", left to the user.
-    press(game, versus, {Qt::Key_F2});
-    QVERIFY(boardText(versus) == "........." && timer1(versus)->isActive());
-    QTRY_COMPARE(countMarks(versus, u'X'), 1);
-    click(button(versus, "Empieza el usuario"));
-    press(game, versus, {Qt::Key_F2});
-    QVERIFY(boardText(versus) == "........." && !timer1(versus)->isActive());
-    // The circle's line: its box and tally, no machine turn, no more moves.
-    screen.setBoard(boardOf("OO.XX...."));
-    for (int index : {2, 5}) clickCell(versus, index);
-    press(game, versus, {Qt::Key_F8, Qt::Key_F4, Qt::Key_F1}, {Answer::Cancel, Answer::Cancel});
-    QVERIFY(state(versus) == "OOOXX.... /1" && !timer1(versus)->isActive() && shown(game, Window::About));
-    QCOMPARE(game.takeBoxes(), QStringList({"box Crucirco | El círculo gana!!! | OK", kPressRestart, kToMenu + "Cancel", kExit + "Cancel"}));
-
-    // The title bar's close asks nothing. Shown again, the controls are as at
-    // first, GameOver as it was, and the machine opens all the same.
-    versus->close();
-    QVERIFY(game.takeBoxes().isEmpty() && !game.window(Window::VersusMachine) && !versus->isVisible());
-    versus = showWindow(game.desktop, Window::VersusMachine);
-    QVERIFY(button(versus, "Dificultad media")->isChecked() && !button(versus, "Empieza el usuario")->isChecked());
-    QCOMPARE(state(versus), "......... /");
-    clickCell(versus, 4);
-    QCOMPARE(game.takeBoxes(), QStringList({kPressRestart}));
-    QTRY_COMPARE(countMarks(versus, u'X'), 1);
-    QCOMPARE(countMarks(versus, u'O'), 0);
-    // F8 answered OK: the main menu, and the screen unloaded and destroyed.
-    press(game, versus, {Qt::Key_F8}, {Answer::Ok});
-    QPointer<QWidget> gone(versus);
-    QVERIFY(shown(game, Window::MainMenu) && !game.window(Window::VersusMachine) && !versus->isVisible() && two->isVisible());
-    QTRY_VERIFY(gone.isNull());
-}
-
-// The machine's win box runs its own event loop, in which Timer1 keeps
-// ticking; those ticks must not start a second machine turn. The box, and
-// the confirmation after it, are Qt's own, with its Spanish buttons.
-void WindowTests::machineWinBoxHoldsTheTurn() {
-    QtMessageBoxes realBoxes;
-    Desktop desktop(realBoxes);
-    QWidget* versus = showWindow(desktop, Window::VersusMachine);
-    VersusScreen& screen = *desktop.program.versus();
-    QTRY_COMPARE(countMarks(versus, u'X'), 1);
-    click(button(versus, "Dificultad alta")); // completes its own line first
-    screen.setBoard(boardOf("XX.O....."));
-    QStringList seen; // each box as the user sees it: title, text, icon and buttons
-    int ticks = 0, crosses = 0;
-    BoxWatcher watcher([&](QMessageBox& box) {
-        seen << QStringList{box.windowTitle(), box.text(), box.icon() == QMessageBox::NoIcon ? "no icon" : "icon"}.join(" | ");
-        for (auto which : {QMessageBox::Ok, QMessageBox::Cancel})
-            if (box.button(which)) seen.last() += " | " + box.button(which)->text().remove(u'&');
-        if (seen.size() == 1) { // the win box: drawn after the cross; Timer1, started afresh, ticks in it
-            crosses = countMarks(versus, u'X');
-            QSignalSpy spy(timer1(versus), &QTimer::timeout); // (Qt sends no tick while its own handler runs)
-            timer1(versus)->start();
-            ticks = QTest::qWaitFor([&] { return spy.count() >= 3; }, 2000) && screen.machineTurnInProgress() ? int(spy.count()) : -1;
-        }
-        QTest::mouseClick(box.button(box.button(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::Ok), Qt::LeftButton);
+// Answers each modal box, while `watcher` lives, from inside the box's own
+// event loop, where the test body cannot reach; `answer` must close it. A
+// fresh single shot each time: Qt fires no timer again while its own handler
+// runs, and `answer` may wait.
+void answerBoxes(QObject* watcher, const std::function<void(QMessageBox&)>& answer) {
+    QTimer::singleShot(10, watcher, [=] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); answerBoxes(watcher, answer), box && !box->property("seen").toBool())
+            box->setProperty("seen", true), answer(*box);
     });
-    clickCell(versus, 4);
-    QTRY_VERIFY(!seen.isEmpty() && !QApplication::activeModalWidget());
-    QVERIFY2(ticks >= 3 && crosses == 3, qPrintable(QStringLiteral("%1 ticks in the turn, %2 crosses").arg(ticks).arg(crosses)));
-    QVERIFY(state(versus) == "XXXOO.... 1/" && !timer1(versus)->isActive());
-    versus->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(versus));
-    QTest::keyClick(versus, Qt::Key_F8); // answered Cancel
-    QCOMPARE(seen, QStringList({"Crucirco | La cruz gana!!! | no icon | Aceptar", "Crucirco | ¿Confirma salir de este modo? | no icon | Aceptar | Cancelar"}));
-    QVERIFY(desktop.window(Window::VersusMachine) == versus && !desktop.window(Window::MainMenu));
-}
-
-// The ways out end QApplication::exec(), after which no event loop runs in
-// the process again; each is played in a child process, this executable run
-// again with the scenario in CRUCIRCO_END_SCENARIO.
-void WindowTests::waysOut_data() {
-    QTest::addColumn<QString>("scenario");
-    QTest::addColumn<QStringList>("report");
-    const QString toMenu = kToMenu + "OK", noViewer = "box Crucirco | System Information Is Unavailable At This Time | OK";
-    QTest::newRow("a whole session") << "session" << QStringList{toMenu, "box Crucirco | La cruz gana!!! | OK", noViewer, noViewer, toMenu,
-                                                              kExit + "OK", "box Visite... | www.velquor.example | OK", "exec 0, 0 shown"};
-    QTest::newRow("a key on the splash") << "splash-key" << QStringList{"exec 0, 0 shown"};
-    QTest::newRow("Salir on the main menu") << "menu-salir" << QStringList{"exec 0, 0 shown"};
-}
-
-void WindowTests::waysOut() {
-    QFETCH(QString, scenario);
-    QFETCH(QStringList, report);
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("CRUCIRCO_END_SCENARIO", scenario);
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(), {"endScenario", "-silent"});
-    QVERIFY2(child.waitForFinished(60000), "the child did not end");
-    QStringList lines = QString::fromUtf8(child.readAllStandardOutput()).split(u'\n');
-    QCOMPARE(lines.filter("@@ ").replaceInStrings("@@ ", ""), report);
-    QCOMPARE(child.exitCode(), 0);
 }
 
 // One whole session as a user plays it, inside QApplication::exec() as in
@@ -228,27 +41,29 @@ void WindowTests::waysOut() {
 void playSession(ScriptedGame& game) {
     const int patience = std::max(5000, qEnvironmentVariableIntValue("CRUCIRCO_PATIENCE"));
     const auto turnTo = [&](Window window) { // the window the user turns to next, once it is active
-        QWidget* widget = game.window(window);
-        return widget && (widget->activateWindow(), QTest::qWaitForWindowActive(widget, patience)) ? widget : nullptr;
+        return shown(game, window) && (game.window(window)->activateWindow(), QTest::qWaitForWindowActive(game.window(window), patience)) ? game.window(window) : nullptr;
     };
     QElapsedTimer sinceStart;
-    sinceStart.start();
-    game.program().start();
+    sinceStart.start(), game.program().start();
     QPointer<QWidget> splash = game.window(Window::Splash);
     QCOMPARE(text(splash, "lblVersion"), "Version " + toQString(version::kText));
     QTRY_VERIFY_WITH_TIMEOUT(shown(game, Window::MainMenu) && splash.isNull(), patience);
     QVERIFY2(sinceStart.elapsed() >= 1400, qPrintable(QString::number(sinceStart.elapsed())));
     click(button(turnTo(Window::MainMenu), "Vs la máquina"));
     QWidget* versus = turnTo(Window::VersusMachine);
-    QVERIFY(versus && !game.window(Window::MainMenu));
     QTRY_COMPARE_WITH_TIMEOUT(countMarks(versus, u'X'), 1, patience);
     // "Uno contra uno" beside it; from there back to the main menu, and through its own "Uno contra uno".
     click(button(versus, "Uno contra uno"));
     press(game, turnTo(Window::TwoPlayer), {Qt::Key_F8}, {Answer::Ok});
     click(button(turnTo(Window::MainMenu), "Uno contra uno"));
+    // A two-player game: the second 0 takes nothing nor the turn, 8 comes after the line. F2: a new game, begun by the
+    // loser. Digits play the cells: the main keyboard's in reading order, the keypad's as laid out (7 8 9 on top).
     QWidget* two = turnTo(Window::TwoPlayer);
-    QVERIFY(two && !game.window(Window::MainMenu));
-    for (int index : {0, 3, 1, 4, 2}) clickCell(two, index);
+    for (int index : {0, 3, 1, 4, 0, 2, 8}) clickCell(two, index);
+    QCOMPARE(state(two), "XXXOO.... 1/");
+    press(game, two, {Qt::Key_F2});
+    for (Qt::Key key : {Qt::Key_1, Qt::Key_9}) QTest::keyClick(two, key), QTest::keyClick(two, key, Qt::KeypadModifier);
+    QCOMPARE(state(two), "O.X...X.O 1/");
     // About: its version and the viewer's one box; OK, then Escape, closes it.
     for (Qt::Key close : {Qt::Key_Space, Qt::Key_Escape}) {
         press(game, turnTo(Window::TwoPlayer), {Qt::Key_F1});
@@ -266,24 +81,159 @@ void playSession(ScriptedGame& game) {
     press(game, turnTo(Window::TwoPlayer), {Qt::Key_F4}, {Answer::Ok});
 }
 
-// The child's side, with a watchdog for a program that does not end.
-void WindowTests::endScenario() {
-    const QString scenario = qEnvironmentVariable("CRUCIRCO_END_SCENARIO");
-    if (scenario.isEmpty()) QSKIP("played only in a child process of waysOut");
-    ScriptedGame game;
-    QTimer::singleShot(0, [&] {
-        if (scenario == "session") playSession(game);
-        else if (scenario == "splash-key") game.program().start(), QTest::keyClick(game.window(Window::Splash), Qt::Key_A);
-        else click(button(showWindow(game.desktop, Window::MainMenu), "Salir"));
-        QTimer::singleShot(10000, [] { QCoreApplication::exit(99); });
-    });
-    const int code = QApplication::exec();
-    const auto tops = QApplication::topLevelWidgets();
-    const QStringList report = game.takeBoxes() << QStringLiteral("exec %1, %2 shown").arg(code).arg(std::count_if(tops.begin(), tops.end(), [](auto* w) { return w->isVisible(); }));
-    for (const QString& line : report) std::printf("@@ %s\n", qPrintable(line));
-    std::fflush(stdout);
-    QCOMPARE(code, 0);
-}
+class WindowTests final : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { prepareApplication(*qApp); }
+    void cleanup() { QVERIFY(!exitRequested()); } // every test keeps a window open, so the program goes on
+
+    void everyWindowAsItsRowSays() {
+        ScriptedGame game;
+        for (const WindowSpec& row : kWindows) {
+            QWidget* window = showWindow(game.desktop, row.id);
+            QCOMPARE(window->objectName() + '/' + window->windowTitle(), toQString(row.name) + '/' + toQString(row.title));
+            auto* main = qobject_cast<QMainWindow*>(window); // a game screen: the menu bar over the client area
+            QCOMPARE((main ? main->centralWidget() : window)->size(), Twips::size(row.width, row.height));
+            QVERIFY(window->isVisible() && window->size() == window->minimumSize() && window->size() == window->maximumSize());
+            const Qt::WindowFlags f = window->windowFlags(); // no frame, a close button, a minimise button, the task bar, no maximise button
+            QCOMPARE(QList<bool>({f.testFlags(Qt::FramelessWindowHint), f.testFlags(Qt::WindowCloseButtonHint), f.testFlags(Qt::WindowMinimizeButtonHint),
+                                  window->windowType() == Qt::Window, !f.testFlags(Qt::WindowMaximizeButtonHint)}),
+                     QList<bool>({!row.titleBar, row.titleBar, row.minimizeButton, row.inTaskBar, true}));
+            QStringList menu; // its captions and keys; what the keys do is played below
+            for (const QAction* a : window->findChildren<QAction*>())
+                if (auto* m = qobject_cast<QMenu*>(a->parent()); m && !a->shortcut().isEmpty()) menu << m->title() + ": " + a->text() + ' ' + a->shortcut().toString();
+            QCOMPARE(menu, main ? QStringList({"&Archivo: &Jugar de nuevo F2", "&Archivo: &Menú principal F8", row.id == Window::TwoPlayer ? "&Archivo: Salir F4"
+                                               : "&Archivo: &Salir F4", "Ayuda: Acerca... F1"}) : QStringList());
+        }
+    }
+
+    // Each step on a line: what the user does, then what the windows show.
+    void gameScreens() {
+        ScriptedGame game;
+        QWidget* two = showWindow(game.desktop, Window::TwoPlayer);
+        // F8 and F4 answered Cancel change nothing; F1 opens About beside.
+        press(game, two, {Qt::Key_F8, Qt::Key_F4, Qt::Key_F1}, {Answer::Cancel, Answer::Cancel});
+        QVERIFY(shown(game, Window::TwoPlayer) && shown(game, Window::About));
+        QCOMPARE(game.takeBoxes(), QStringList({kToMenu + "Cancel", kExit + "Cancel"}));
+
+        // "Vs Máquina" beside this screen: the machine opens a tick after it
+        // opened; a circle comes at once, the reply a tick later.
+        QElapsedTimer sinceOpen;
+        sinceOpen.start(), click(button(two, "Vs Máquina"));
+        QWidget* versus = game.window(Window::VersusMachine);
+        VersusScreen& screen = *game.program().versus();
+        QVERIFY(shown(game, Window::VersusMachine) && two->isVisible() && QTest::qWaitForWindowActive(versus));
+        QTRY_COMPARE(countMarks(versus, u'X'), 1);
+        QVERIFY(sinceOpen.elapsed() >= 90 && !timer1(versus)->isActive());
+        const int free = int(boardText(versus).indexOf(u'.'));
+        clickCell(versus, free); QVERIFY(cell(versus, free)->text() == "O" && countMarks(versus, u'X') == 1);
+        QTRY_COMPARE(countMarks(versus, u'X'), 2);
+        QList<int> levels;
+        for (const char* option : {"Dificultad baja", "Dificultad media", "Dificultad alta", "Dificultad máxima"})
+            click(button(versus, option)), levels << int(screen.difficulty());
+        QCOMPARE(levels, QList<int>({1, 2, 3, 4}));
+        // F2: a new game, opened by the machine; with "Empieza el usuario", left to the user.
+        press(game, versus, {Qt::Key_F2}); QVERIFY(boardText(versus) == "........." && timer1(versus)->isActive());
+        QTRY_COMPARE(countMarks(versus, u'X'), 1);
+        click(button(versus, "Empieza el usuario")), press(game, versus, {Qt::Key_F2});
+        QVERIFY(boardText(versus) == "........." && !timer1(versus)->isActive());
+        // The circle's line: its box and tally, no machine turn, no more moves.
+        screen.setBoard(boardOf("OO.XX...."));
+        for (int index : {2, 5}) clickCell(versus, index);
+        press(game, versus, {Qt::Key_F8, Qt::Key_F4, Qt::Key_F1}, {Answer::Cancel, Answer::Cancel});
+        QVERIFY(state(versus) == "OOOXX.... /1" && !timer1(versus)->isActive() && shown(game, Window::About));
+        QCOMPARE(game.takeBoxes(), QStringList({"box Crucirco | El círculo gana!!! | OK", kPressRestart, kToMenu + "Cancel", kExit + "Cancel"}));
+
+        // The title bar's close asks nothing. Shown again, the controls are as at
+        // first, GameOver as it was, and the machine opens all the same.
+        versus->close();
+        QVERIFY(game.takeBoxes().isEmpty() && !game.window(Window::VersusMachine) && !versus->isVisible());
+        versus = showWindow(game.desktop, Window::VersusMachine);
+        QVERIFY(button(versus, "Dificultad media")->isChecked() && !button(versus, "Empieza el usuario")->isChecked() && state(versus) == "......... /");
+        clickCell(versus, 4); QCOMPARE(game.takeBoxes(), QStringList({kPressRestart}));
+        QTRY_COMPARE(countMarks(versus, u'X'), 1);
+    }
+
+    // The machine's win box runs its own event loop, in which Timer1 keeps
+    // ticking; those ticks must not start a second machine turn. The box, and
+    // the confirmation after it, are Qt's own, with its Spanish buttons.
+    void machineWinBoxHoldsTheTurn() {
+        QtMessageBoxes realBoxes;
+        Desktop desktop(realBoxes);
+        QWidget* versus = showWindow(desktop, Window::VersusMachine);
+        VersusScreen& screen = *desktop.program.versus();
+        QTRY_COMPARE(countMarks(versus, u'X'), 1);
+        click(button(versus, "Dificultad alta")); // completes its own line first
+        screen.setBoard(boardOf("XX.O....."));
+        QStringList seen; // each box as the user sees it: title, text, icon and buttons
+        int ticks = 0, crosses = 0;
+        QObject watcher;
+        answerBoxes(&watcher, [&](QMessageBox& box) {
+            seen << QStringList{box.windowTitle(), box.text(), box.icon() == QMessageBox::NoIcon ? "no icon" : "icon"}.join(" | ");
+            for (auto which : {QMessageBox::Ok, QMessageBox::Cancel})
+                if (box.button(which)) seen.last() += " | " + box.button(which)->text().remove(u'&');
+            if (seen.size() == 1) { // the win box: drawn after the cross; Timer1, started afresh, ticks in it
+                crosses = countMarks(versus, u'X');
+                QSignalSpy spy(timer1(versus), &QTimer::timeout); // (Qt sends no tick while its own handler runs)
+                timer1(versus)->start();
+                ticks = QTest::qWaitFor([&] { return spy.count() >= 3; }, 2000) && screen.machineTurnInProgress() ? int(spy.count()) : -1;
+            }
+            QTest::mouseClick(box.button(box.button(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::Ok), Qt::LeftButton);
+        });
+        clickCell(versus, 4);
+        QTRY_VERIFY(!seen.isEmpty() && !QApplication::activeModalWidget());
+        QVERIFY2(ticks >= 3 && crosses == 3, qPrintable(QStringLiteral("%1 ticks in the turn, %2 crosses").arg(ticks).arg(crosses)));
+        QVERIFY(state(versus) == "XXXOO.... 1/" && !timer1(versus)->isActive());
+        QVERIFY((versus->activateWindow(), QTest::qWaitForWindowActive(versus)));
+        QTest::keyClick(versus, Qt::Key_F8); // answered Cancel
+        QCOMPARE(seen, QStringList({"Crucirco | La cruz gana!!! | no icon | Aceptar", "Crucirco | ¿Confirma salir de este modo? | no icon | Aceptar | Cancelar"}));
+        QVERIFY(desktop.window(Window::VersusMachine) == versus && !desktop.window(Window::MainMenu));
+    }
+
+    // The ways out end QApplication::exec(), after which no event loop runs in
+    // the process again; each is played in a child process, this executable run
+    // again with the scenario in CRUCIRCO_END_SCENARIO.
+    void waysOut_data() {
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<QStringList>("report");
+        const QString toMenu = kToMenu + "OK", noViewer = "box Crucirco | System Information Is Unavailable At This Time | OK";
+        QTest::newRow("a whole session") << "session" << QStringList{toMenu, "box Crucirco | La cruz gana!!! | OK", kPressRestart, noViewer, noViewer, toMenu,
+                                                                  kExit + "OK", "box Visite... | www.velquor.example | OK", "exec 0, 0 shown"};
+        QTest::newRow("a key on the splash") << "splash-key" << QStringList{"exec 0, 0 shown"};
+        QTest::newRow("Salir on the main menu") << "menu-salir" << QStringList{"exec 0, 0 shown"};
+    }
+
+    void waysOut() {
+        QFETCH(QString, scenario);
+        QFETCH(QStringList, report);
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("CRUCIRCO_END_SCENARIO", scenario), child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {"endScenario", "-silent"});
+        QVERIFY2(child.waitForFinished(60000), "the child did not end");
+        QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).split(u'\n').filter("@@ ").replaceInStrings("@@ ", ""), report);
+        QCOMPARE(child.exitCode(), 0);
+    }
+
+    // The child's side, with a watchdog for a program that does not end.
+    void endScenario() {
+        const QString scenario = qEnvironmentVariable("CRUCIRCO_END_SCENARIO");
+        if (scenario.isEmpty()) QSKIP("played only in a child process of waysOut");
+        ScriptedGame game;
+        QTimer::singleShot(0, [&] {
+            if (scenario == "session") playSession(game);
+            else if (scenario == "splash-key") game.program().start(), QTest::keyClick(game.window(Window::Splash), Qt::Key_A);
+            else click(button(showWindow(game.desktop, Window::MainMenu), "Salir"));
+            QTimer::singleShot(10000, [] { QCoreApplication::exit(99); });
+        });
+        const int code = QApplication::exec();
+        const auto tops = QApplication::topLevelWidgets();
+        const QStringList report = game.takeBoxes() << QStringLiteral("exec %1, %2 shown").arg(code).arg(std::count_if(tops.begin(), tops.end(), [](auto* w) { return w->isVisible(); }));
+        for (const QString& line : report) std::printf("@@ %s\n", qPrintable(line));
+        std::fflush(stdout);
+        QCOMPARE(code, 0);
+    }
+};
 
 QTEST_MAIN(WindowTests)
 #include "windows_widget_test.moc"
