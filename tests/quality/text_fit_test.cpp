@@ -14,9 +14,8 @@ private slots:
 
     void facesAndCaptions() {
         ScriptedGame game;
-        QStringList faces, wrong;
-        int captions = 0;
-        for (QWidget* window : quality::openEveryWindow(game)) {
+        QStringList faces, wrong; int captions = 0;
+        for (QWidget* window : quality::openEveryWindow(game))
             for (QWidget* widget : QList<QWidget*>{window} + window->findChildren<QWidget*>()) {
                 if (widget->window() != window) continue; // drawn in a pull-down menu, not in the window
                 const QFont font = widget->font();
@@ -45,7 +44,6 @@ private slots:
                         wrong << QStringLiteral("%1 \"%2\" needs %3×%4, has %5×%6").arg(where, text).arg(need.width()).arg(need.height()).arg(room.width()).arg(room.height());
                 }
             }
-        }
         qInfo("%d captions; %s", captions, qPrintable((faces.removeDuplicates(), faces.join(", "))));
         QVERIFY2(faces.size() >= 6 && captions > 40, "fewer faces or captions than the layouts have");
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));

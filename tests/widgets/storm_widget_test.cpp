@@ -15,11 +15,9 @@
 // The machine's timer ticks when the storm says so: a day-long interval keeps
 // the wall clock out of a sequence.
 constexpr int kTicksOnlyFromTheStorm = 24 * 60 * 60 * 1000;
-const QString kWinBoxes[2] = {"box Crucirco | La cruz gana!!! | OK", "box Crucirco | El círculo gana!!! | OK"};
 constexpr int kKeys[] = {Qt::Key_F1, Qt::Key_F2, Qt::Key_F4, Qt::Key_F8, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape};
 
-class Storm {
-public:
+struct Storm {
     // The splash stays loaded behind the storm, its timer stopped, and takes
     // no event: the last window the storm closes does not end the program.
     explicit Storm(int seed) : seed_(seed), rng_(seed) {
@@ -44,13 +42,11 @@ public:
     }
     int events = 0, insideTurns = 0; // all events, and those run inside a machine turn
 
-private:
     int pick(qsizetype n) { return int(std::uniform_int_distribution<qsizetype>(0, n - 1)(rng_)); }
     QTimer* timer1() const { return control<QTimer>(game_.window(Window::VersusMachine), "Timer1"); }
-    QList<QWidget*> windows() const { // those the storm plays on
-        QList<QWidget*> open;
-        for (const WindowSpec& row : kWindows) if (row.id != Window::Splash && game_.window(row.id)) open << game_.window(row.id);
-        return open;
+    QList<QWidget*> windows() const { // those the storm plays on: all but the splash
+        QList<QWidget*> open{game_.window(Window::MainMenu), game_.window(Window::VersusMachine), game_.window(Window::TwoPlayer), game_.window(Window::About)};
+        return open.removeAll(nullptr), open;
     }
     void fail(const QString& what) { if (failure_.isEmpty()) failure_ = QStringLiteral("%1\nat event %2 of CRUCIRCO_STORM_SEED=%3 CRUCIRCO_STORM_SEQUENCES=1").arg(what).arg(events).arg(seed_); }
 
@@ -101,7 +97,7 @@ private:
     void check() {
         if (QTimer* timer = timer1(); timer && timer->interval() != kTicksOnlyFromTheStorm) timer->setInterval(kTicksOnlyFromTheStorm);
         const QStringList boxes = game_.takeBoxes();
-        int wins[2] = {int(boxes.count(kWinBoxes[0])), int(boxes.count(kWinBoxes[1]))};
+        int wins[2] = {int(boxes.count("box Crucirco | La cruz gana!!! | OK")), int(boxes.count("box Crucirco | El círculo gana!!! | OK"))};
         if (game_.program().ending()) return fail("the program is ending; the last boxes:\n" + boxes.join(u'\n'));
         for (Window screen : {Window::VersusMachine, Window::TwoPlayer}) checkScreen(screen, wins);
         if (wins[0] || wins[1]) fail("a win box whose tally did not rise: " + boxes.join(u'\n'));
@@ -118,32 +114,32 @@ private:
         Seen& seen = seen_[versus];
         QWidget* window = game_.window(id);
         if (!window) return void(seen = Seen{});
-        const QString name = window->objectName() + ": " + boardText(window) + ' ';
+        const auto name = [&] { return window->objectName() + ": " + boardText(window) + ' '; };
         Board board;
         for (int i = 0; i < 9; ++i)
             if (const std::optional<Mark> mark = markFromCaption(cell(window, i)->text().toStdString())) board.set(i, *mark);
-            else return fail(name + "a cell holds " + cell(window, i)->text());
+            else return fail(name() + "a cell holds " + cell(window, i)->text());
         static const QRegularExpression digits("^(|[1-9][0-9]*)$");
         const QString tallies[2] = {text(window, "lblX"), text(window, "lblO")};
         if (!digits.match(tallies[0]).hasMatch() || !digits.match(tallies[1]).hasMatch())
-            return fail(name + "the tallies read " + tallies[0] + '/' + tallies[1]);
+            return fail(name() + "the tallies read " + tallies[0] + '/' + tallies[1]);
         if (versus && timer1()->isActive() != game_.program().versus()->timerEnabled())
-            fail(name + "Timer1 runs while the screen has it disabled, or the other way round");
+            fail(name() + "Timer1 runs while the screen has it disabled, or the other way round");
         if (seen.window != window && (board.markCount() || !(tallies[0] + tallies[1]).isEmpty()))
-            fail(name + "a freshly loaded window is not empty");
+            fail(name() + "a freshly loaded window is not empty");
         if (seen.window == window) {
             int added = -1;
             for (int i = 0; i < 9; ++i)
                 if (board.markCount() && seen.board.at(i) != board.at(i) && (!seen.board.isEmpty(i) || std::exchange(added, i) >= 0))
-                    return fail(name + "a mark overwritten, or two marks in one event");
-            if (added >= 0 && findWin(seen.board)) fail(name + "a mark on a won board");
+                    return fail(name() + "a mark overwritten, or two marks in one event");
+            if (added >= 0 && findWin(seen.board)) fail(name() + "a mark on a won board");
             if (added >= 0 && versus && board.at(added) == Mark::Cross && (turnDepth_ == 0 || ++crossesInTurn_ > 1))
-                fail(name + "a cross outside the machine's turn, or a second one in it");
+                fail(name() + "a cross outside the machine's turn, or a second one in it");
             const std::optional<Win> win = findWin(board);
             for (int k = 0; k < 2; ++k) {
                 const int rise = tallies[k].toInt() - seen.tallies[k];
                 if (rise < 0 || rise > wins[k] || (rise && (!win || win->winner != (k ? Mark::Circle : Mark::Cross))))
-                    fail(name + QStringLiteral("a tally went from %1 to %2 with %3 win boxes").arg(seen.tallies[k]).arg(tallies[k]).arg(wins[k]));
+                    fail(name() + QStringLiteral("a tally went from %1 to %2 with %3 win boxes").arg(seen.tallies[k]).arg(tallies[k]).arg(wins[k]));
                 wins[k] -= rise;
             }
         }

@@ -40,9 +40,8 @@ void answerBoxes(QObject* watcher, const std::function<void(QMessageBox&)>& answ
 // plays it alone, with a longer patience.
 void playSession(ScriptedGame& game) {
     const int patience = std::max(5000, qEnvironmentVariableIntValue("CRUCIRCO_PATIENCE"));
-    const auto turnTo = [&](Window window) { // the window the user turns to next, once it is active
-        return shown(game, window) && (game.window(window)->activateWindow(), QTest::qWaitForWindowActive(game.window(window), patience)) ? game.window(window) : nullptr;
-    };
+    const auto turnTo = [&](Window w) { // the window the user turns to next, once it is active
+        return shown(game, w) && (game.window(w)->activateWindow(), QTest::qWaitForWindowActive(game.window(w), patience)) ? game.window(w) : nullptr; };
     QElapsedTimer sinceStart;
     sinceStart.start(), game.program().start();
     QPointer<QWidget> splash = game.window(Window::Splash);
@@ -158,16 +157,14 @@ private slots:
     // ticking; those ticks must not start a second machine turn. The box, and
     // the confirmation after it, are Qt's own, with its Spanish buttons.
     void machineWinBoxHoldsTheTurn() {
-        QtMessageBoxes realBoxes;
-        Desktop desktop(realBoxes);
+        QtMessageBoxes realBoxes; Desktop desktop(realBoxes); // Qt's own boxes
         QWidget* versus = showWindow(desktop, Window::VersusMachine);
         VersusScreen& screen = *desktop.program.versus();
         QTRY_COMPARE(countMarks(versus, u'X'), 1);
         click(button(versus, "Dificultad alta")); // completes its own line first
         screen.setBoard(boardOf("XX.O....."));
         QStringList seen; // each box as the user sees it: title, text, icon and buttons
-        int ticks = 0, crosses = 0;
-        QObject watcher;
+        int ticks = 0, crosses = 0; QObject watcher;
         answerBoxes(&watcher, [&](QMessageBox& box) {
             seen << QStringList{box.windowTitle(), box.text(), box.icon() == QMessageBox::NoIcon ? "no icon" : "icon"}.join(" | ");
             for (auto which : {QMessageBox::Ok, QMessageBox::Cancel})
@@ -192,23 +189,21 @@ private slots:
 
     // The ways out end QApplication::exec(), after which no event loop runs in
     // the process again; each is played in a child process, this executable run
-    // again with the scenario in CRUCIRCO_END_SCENARIO.
+    // again with the scenario, the row's name, in CRUCIRCO_END_SCENARIO.
     void waysOut_data() {
-        QTest::addColumn<QString>("scenario");
         QTest::addColumn<QStringList>("report");
         const QString toMenu = kToMenu + "OK", noViewer = "box Crucirco | System Information Is Unavailable At This Time | OK";
-        QTest::newRow("a whole session") << "session" << QStringList{toMenu, "box Crucirco | La cruz gana!!! | OK", kPressRestart, noViewer, noViewer, toMenu,
+        QTest::newRow("session") << QStringList{toMenu, "box Crucirco | La cruz gana!!! | OK", kPressRestart, noViewer, noViewer, toMenu,
                                                                   kExit + "OK", "box Visite... | www.velquor.example | OK", "exec 0, 0 shown"};
-        QTest::newRow("a key on the splash") << "splash-key" << QStringList{"exec 0, 0 shown"};
-        QTest::newRow("Salir on the main menu") << "menu-salir" << QStringList{"exec 0, 0 shown"};
+        QTest::newRow("a key on the splash") << QStringList{"exec 0, 0 shown"};
+        QTest::newRow("Salir on the main menu") << QStringList{"exec 0, 0 shown"};
     }
 
     void waysOut() {
-        QFETCH(QString, scenario);
         QFETCH(QStringList, report);
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("CRUCIRCO_END_SCENARIO", scenario), child.setProcessEnvironment(environment);
+        environment.insert("CRUCIRCO_END_SCENARIO", QTest::currentDataTag()), child.setProcessEnvironment(environment);
         child.start(QCoreApplication::applicationFilePath(), {"endScenario", "-silent"});
         QVERIFY2(child.waitForFinished(60000), "the child did not end");
         QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).split(u'\n').filter("@@ ").replaceInStrings("@@ ", ""), report);
@@ -222,7 +217,7 @@ private slots:
         ScriptedGame game;
         QTimer::singleShot(0, [&] {
             if (scenario == "session") playSession(game);
-            else if (scenario == "splash-key") game.program().start(), QTest::keyClick(game.window(Window::Splash), Qt::Key_A);
+            else if (scenario == "a key on the splash") game.program().start(), QTest::keyClick(game.window(Window::Splash), Qt::Key_A);
             else click(button(showWindow(game.desktop, Window::MainMenu), "Salir"));
             QTimer::singleShot(10000, [] { QCoreApplication::exit(99); });
         });
@@ -230,7 +225,6 @@ private slots:
         const auto tops = QApplication::topLevelWidgets();
         const QStringList report = game.takeBoxes() << QStringLiteral("exec %1, %2 shown").arg(code).arg(std::count_if(tops.begin(), tops.end(), [](auto* w) { return w->isVisible(); }));
         for (const QString& line : report) std::printf("@@ %s\n", qPrintable(line));
-        std::fflush(stdout);
         QCOMPARE(code, 0);
     }
 };
