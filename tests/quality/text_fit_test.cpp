@@ -18,8 +18,7 @@ private slots:
         for (QWidget* window : quality::openEveryWindow(game))
             for (QWidget* widget : QList<QWidget*>{window} + window->findChildren<QWidget*>()) {
                 if (widget->window() != window) continue; // drawn in a pull-down menu, not in the window
-                const QFont font = widget->font();
-                const QString where = window->objectName() + '/' + widget->objectName(), resolved = QFontInfo(font).family();
+                const QFont font = widget->font(); const QString where = window->objectName() + '/' + widget->objectName(), resolved = QFontInfo(font).family();
                 // A face the layout chose, itself or through the control's parents, and what the machine gave.
                 if (font.resolveMask() & (QFont::FamilyResolved | QFont::FamiliesResolved)) {
                     if (resolved.compare(font.family(), Qt::CaseInsensitive) && !QFont::substitutes(font.family()).contains(resolved, Qt::CaseInsensitive))
@@ -55,8 +54,7 @@ private slots:
     void gridRunsBetweenTheMarks() {
         ScriptedGame game;
         for (Window which : {Window::VersusMachine, Window::TwoPlayer}) {
-            QWidget* window = showWindow(game.desktop, which);
-            QWidget* client = control(window, "client");
+            QWidget *window = showWindow(game.desktop, which), *client = control(window, "client");
             const qreal ratio = client->devicePixelRatioF();
             QImage grid(client->size() * ratio, QImage::Format_ARGB32_Premultiplied);
             grid.setDevicePixelRatio(ratio), grid.fill(Qt::transparent);

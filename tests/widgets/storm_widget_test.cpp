@@ -29,11 +29,9 @@ struct Storm {
 
     QString run(int steps) { // the first fault found, or nothing
         for (int i = 0; i < steps && failure_.isEmpty(); ++i) {
-            step();
-            // As the main loop does between two events: deliver what is
-            // pending, and destroy the windows unloaded meanwhile.
-            QCoreApplication::processEvents();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            // The event, then as the main loop does between two events: deliver
+            // what is pending, and destroy the windows unloaded meanwhile.
+            step(), QCoreApplication::processEvents(), QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             for (QWidget* widget : QApplication::topLevelWidgets())
                 if (widget->objectName().startsWith("frm") && widget != game_.window(Window::Splash) && !windows().contains(widget))
                     fail("the unloaded window " + widget->objectName() + " is still there");
@@ -59,17 +57,14 @@ struct Storm {
         const QList<QWidget*> open = windows();
         QWidget* window = open[pick(open.size())];
         const int r = pick(100);
-        QTimer* timer = timer1();
-        const bool tick = r >= 70 && r < 92 && timer && timer->isActive();
+        QTimer* timer = timer1(); const bool tick = r >= 70 && r < 92 && timer && timer->isActive();
         if (tick) {
             for (int i = turnDepth_ ? 0 : pick(5); i > 0; --i)
                 QMetaObject::invokeMethod(&context_, [this] { if (failure_.isEmpty()) step(); }, Qt::QueuedConnection);
             crossesInTurn_ = turnDepth_++ ? crossesInTurn_ : 0;
-            QTimerEvent event(timer->timerId());
-            QCoreApplication::sendEvent(timer, &event);
+            QTimerEvent event(timer->timerId()); QCoreApplication::sendEvent(timer, &event);
         } else if (r < 40) { // on a control's middle (a cell, a button, an option, the check box), or anywhere
-            auto* main = qobject_cast<QMainWindow*>(window);
-            QWidget* target = main ? main->centralWidget() : window;
+            QWidget* target = qobject_cast<QMainWindow*>(window) ? static_cast<QMainWindow*>(window)->centralWidget() : window;
             QPoint at(pick(target->width()), pick(target->height()));
             QList<QWidget*> controls;
             for (QWidget* w : window->findChildren<QWidget*>())

@@ -40,8 +40,7 @@ struct ScriptedGame {
 // Shows a window through the program and waits until it is active, as a
 // window the user just opened is; none if it does not come.
 inline QWidget* showWindow(Desktop& desktop, Window window) {
-    desktop.program.show(window);
-    return desktop.window(window) && QTest::qWaitForWindowActive(desktop.window(window)) ? desktop.window(window) : nullptr;
+    return desktop.program.show(window), desktop.window(window) && QTest::qWaitForWindowActive(desktop.window(window)) ? desktop.window(window) : nullptr;
 }
 inline bool shown(const ScriptedGame& game, Window window) { return game.window(window) && game.window(window)->isVisible(); }
 

@@ -29,8 +29,7 @@ void press(ScriptedGame& game, QWidget* window, std::initializer_list<Qt::Key> k
 // runs, and `answer` may wait.
 void answerBoxes(QObject* watcher, const std::function<void(QMessageBox&)>& answer) {
     QTimer::singleShot(10, watcher, [=] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); answerBoxes(watcher, answer), box && !box->property("seen").toBool())
-            box->setProperty("seen", true), answer(*box);
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); answerBoxes(watcher, answer), box && !box->property("seen").toBool()) box->setProperty("seen", true), answer(*box);
     });
 }
 
