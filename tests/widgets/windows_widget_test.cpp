@@ -1,8 +1,9 @@
 // The real windows on Qt's offscreen platform: each as its row of the window
 // table says, the game screens played by clicks and keys with the machine
 // replying on its timer, Qt's own boxes in Spanish, and the ways out of the
-// program. The splash, the main menu and About are played through in the
-// session test.
+// program: one whole session from the splash to "Salir", which also plays
+// the splash, the main menu and About, a key on the splash, and "Salir" on
+// the main menu.
 
 #include "crucirco/version.h"
 #include "forms/qt/qt_text.h"
