@@ -194,9 +194,9 @@ private slots:
         QTest::addColumn<QStringList>("report");
         const QString toMenu = kToMenu + "OK", noViewer = "box Crucirco | System Information Is Unavailable At This Time | OK";
         QTest::newRow("session") << QStringList{toMenu, "box Crucirco | La cruz gana!!! | OK", kPressRestart, noViewer, noViewer, toMenu,
-                                                                  kExit + "OK", "box Visite... | www.velquor.example | OK", "exec 0, 0 shown"};
-        QTest::newRow("a key on the splash") << QStringList{"exec 0, 0 shown"};
-        QTest::newRow("Salir on the main menu") << QStringList{"exec 0, 0 shown"};
+                                                                  kExit + "OK", "box Visite... | www.velquor.example | OK", "exec 0, 0 shown, 0 loaded"};
+        QTest::newRow("a key on the splash") << QStringList{"exec 0, 0 shown, 0 loaded"};
+        QTest::newRow("Salir on the main menu") << QStringList{"exec 0, 0 shown, 0 loaded"};
     }
 
     void waysOut() {
@@ -223,7 +223,7 @@ private slots:
         });
         const int code = QApplication::exec();
         const auto tops = QApplication::topLevelWidgets();
-        const QStringList report = game.takeBoxes() << QStringLiteral("exec %1, %2 shown").arg(code).arg(std::count_if(tops.begin(), tops.end(), [](auto* w) { return w->isVisible(); }));
+        const QStringList report = game.takeBoxes() << QStringLiteral("exec %1, %2 shown, %3 loaded").arg(code).arg(std::count_if(tops.begin(), tops.end(), [](auto* w) { return w->isVisible(); })).arg(game.program().anyLoaded());
         for (const QString& line : report) std::printf("@@ %s\n", qPrintable(line));
         QCOMPARE(code, 0);
     }
