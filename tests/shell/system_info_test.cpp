@@ -85,6 +85,24 @@ TEST_F(SystemInfo, TheVersionsAndTheViewerButtonOfTheShellWindows)
     out.str("");
     program.about()->cmdSysInfo_Click();
     EXPECT_EQ(out.str(), "box Crucirco | System Information Is Unavailable At This Time | OK\n");
+    // A confirmed "&Salir" closes every window at once.
+    program.show(Window::TwoPlayer);
+    boxes.push(Answer::Ok);
+    program.twoPlayer()->mnuEnd_Click();
+    EXPECT_TRUE(program.ending());
+    EXPECT_FALSE(program.anyLoaded());
+}
+
+TEST_F(SystemInfo, AnyErrorOnTheWayToTheViewerEndsInTheBox)
+{
+    struct Broken final : ConfigStore {
+        std::optional<StoredValue> read(KeyRoot, std::u16string_view, std::u16string_view) override
+        {
+            throw std::runtime_error("the store broke");
+        }
+    } broken;
+    StartSysInfo(broken, launcher, boxes);
+    EXPECT_EQ(out.str(), "box Crucirco | System Information Is Unavailable At This Time | OK\n");
 }
 
 TEST(ViewerOnPath, TheFirstViewerInstalledOnThePathIsTheOneTheProgramStarts)
