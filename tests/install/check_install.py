@@ -64,7 +64,7 @@ def main():
             problems.append(f"the installed metainfo is not well-formed: {e}")
 
     # Every installed icon is a picture of the size its folder says.
-    pictures = subprocess.run([sys.executable, args.pictures, "--hicolor", hicolor],
+    pictures = subprocess.run([args.pictures, "--hicolor", hicolor],
                               stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
     if pictures.returncode != 0:
         problems.append("installed icons:\n" + pictures.stdout.rstrip())
