@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <iterator>
 #include <tuple>
 
@@ -14,13 +13,10 @@ using namespace crucirco;
 namespace {
 
 using Move = MoveResult (MachineOpponent::*)();
-constexpr Move kMoves[] = {&MachineOpponent::MachineMoveRandom, &MachineOpponent::MachineMoveMedium,
-                           &MachineOpponent::MachineMoveHigh, &MachineOpponent::MachineMoveMaximum};
 
 // Chance made plain: the draws point at cells 0, 1, 2, ... 8 in turn, so the
 // random move takes the first empty cell. The passes count themselves and
-// answer Stop at pass number `stopAt`, and after 20 passes in any case: a
-// move still drawing then would go round for ever.
+// answer Stop after 20: a move still drawing then would go round for ever.
 struct Scripted final : RandomSource, EventPass {
     double draw() override
     {
@@ -28,11 +24,8 @@ struct Scripted final : RandomSource, EventPass {
         return cell == 8 ? 0.99 : cell / 8.0;
     }
     void reseed(std::uint32_t) override {}
-    PassResult letEventsRun() override
-    {
-        return ++passes == stopAt || passes > 20 ? PassResult::Stop : PassResult::Continue;
-    }
-    int draws = 0, passes = 0, stopAt = 0;
+    PassResult letEventsRun() override { return ++passes > 20 ? PassResult::Stop : PassResult::Continue; }
+    int draws = 0, passes = 0;
 };
 
 // A versus-machine game: the board, MoveCount counting its marks, no plan.
@@ -110,11 +103,11 @@ TEST(Moves, OverEveryBoard)
         // NoRandomFallback set (to 1: any non-zero value is True) stops the
         // chain before the random move and is cleared when nothing was placed.
         const std::tuple<Move, Flag16, int> cases[] = {
-            {kMoves[0], kFalse, chance},
-            {kMoves[1], kFalse, block >= 0 ? block : chance},
-            {kMoves[2], kFalse, rule >= 0 ? rule : chance},
-            {kMoves[1], 1, block},
-            {kMoves[2], 1, rule},
+            {&MachineOpponent::MachineMoveRandom, kFalse, chance},
+            {&MachineOpponent::MachineMoveMedium, kFalse, block >= 0 ? block : chance},
+            {&MachineOpponent::MachineMoveHigh, kFalse, rule >= 0 ? rule : chance},
+            {&MachineOpponent::MachineMoveMedium, 1, block},
+            {&MachineOpponent::MachineMoveHigh, 1, rule},
         };
         for (const auto& [move, flag, expected] : cases) {
             Game game(board);
@@ -151,38 +144,11 @@ TEST(Moves, OverEveryBoard)
                 after.PlannedCell = kNoPlan;
             }
         }
-        EXPECT_EQ(game.play(kMoves[3]), expected);
+        EXPECT_EQ(game.play(&MachineOpponent::MachineMoveMaximum), expected);
         EXPECT_EQ(f, after);
         if (::testing::Test::HasFailure())
             return;
     }
-}
-
-// A pass that answers Stop (the screen went away meanwhile) ends the move at
-// once, whichever move reached the random one, before or after draws on
-// taken cells.
-TEST(Moves, AStoppingPassEndsTheMoveWithNothingPlaced)
-{
-    for (Move move : kMoves) {
-        for (int stopAt : {1, 3}) {
-            Game game(parseBoard("XO.|...|..."));
-            game.chance.stopAt = stopAt;
-            EXPECT_EQ((game.opponent.*move)(), MoveResult::Stopped);
-            EXPECT_EQ(boardText(game.board), "XO.|...|...");
-            EXPECT_EQ(game.chance.draws, stopAt - 1);
-        }
-    }
-}
-
-// r × 8 rounded to the nearest whole number, ties to the even one.
-TEST(RandomMove, DrawsRoundToTheirCell)
-{
-    const std::pair<double, int> draws[] = {
-        {0.0, 0}, {0.5 / 8, 0}, {std::nextafter(0.5 / 8, 1.0), 1}, {1.5 / 8, 2}, {2.5 / 8, 2}, {3.5 / 8, 4},
-        {4.5 / 8, 4}, {5.5 / 8, 6}, {6.5 / 8, 6}, {std::nextafter(7.5 / 8, 0.0), 7}, {7.5 / 8, 8},
-        {std::nextafter(1.0, 0.0), 8}};
-    for (auto [r, cell] : draws)
-        EXPECT_EQ(MachineOpponent::cellForDraw(r), cell) << r;
 }
 
 TEST(SeededRandom, DrawsSpanZeroToOneAndRepeatAfterAReseed)
