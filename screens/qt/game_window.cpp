@@ -117,19 +117,25 @@ GameWindow::GameWindow(GameScreen& screen, Navigator& navigator, HandlerGate& ga
         cell->setObjectName(QStringLiteral("lbl%1").arg(i));
         cell->setGeometry(Twips::rect(cellRect(i, layout)));
         cell->setFont(markFont);
-        cell->setAlignment(Qt::AlignCenter);
+        // Drawn from the top, so that the marks of a row stand level
+        // although its cells differ in height.
+        cell->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         cell->setFocusPolicy(Qt::NoFocus);
         connect(cell, &CellLabel::clicked, this, [this, i] { forward([this, i] { screen_.lbl_Click(i); }); });
         cells_[static_cast<std::size_t>(i)] = cell;
     }
     QLabel* label2 = makeLabel(client_, "Label2", QStringLiteral("X"), tallyRect(layout, 120, 0));
     QLabel* label3 = makeLabel(client_, "Label3", QStringLiteral("O"), tallyRect(layout, 600, 0));
-    label2->setFont(markFont);
-    label3->setFont(markFont);
+    for (QLabel* heading : {label2, label3}) {
+        heading->setFont(markFont);
+        heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
     label2->setAccessibleName(QStringLiteral("Victorias de la cruz"));
     label3->setAccessibleName(QStringLiteral("Victorias del círculo"));
     lblX_ = makeLabel(client_, "lblX", QString(), tallyRect(layout, 120, 600));
     lblO_ = makeLabel(client_, "lblO", QString(), tallyRect(layout, 600, 600));
+    for (QLabel* tally : {lblX_, lblO_})
+        tally->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QLabel* label1 = makeLabel(client_, "Label1", toQString(texts::kWebAddress), layout.label1);
     label1->setFont(fonts::face(fonts::kIceAged, 12));
     label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
