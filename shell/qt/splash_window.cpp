@@ -58,6 +58,7 @@ SplashWindow::SplashWindow(SplashScreen& splash, Navigator& navigator, HandlerGa
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(Twips::rect(120, 60, 7080, 4515));
     frame->setAutoFillBackground(true);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken); // an etched outline
     QPalette green = frame->palette();
     green.setColor(QPalette::Window, kDarkGreen);
     // The labels' text takes the system's highlighted-text colour.
