@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTime>
 
 #include "forms/qt/qt_text.h"
@@ -13,10 +14,16 @@ namespace {
 QMessageBox::StandardButton runBox(std::string_view title, std::string_view text,
                                    QMessageBox::StandardButtons buttons)
 {
-    QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), buttons, QApplication::activeWindow());
+    const QPointer<QWidget> owner = QApplication::activeWindow();
+    QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), buttons, owner);
     box.setWindowModality(Qt::ApplicationModal);
     box.setDefaultButton(QMessageBox::Ok);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    // The focus goes back to the window the box was raised over, not to
+    // whichever window the desktop would pick.
+    if (owner && owner->isVisible())
+        owner->activateWindow();
+    return answer;
 }
 
 } // namespace
