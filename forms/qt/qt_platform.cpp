@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QTime>
 
+#include "forms/qt/accessibility.h"
 #include "forms/qt/qt_text.h"
 
 namespace crucirco {
@@ -14,6 +15,8 @@ namespace {
 QMessageBox::StandardButton runBox(std::string_view title, std::string_view text,
                                    QMessageBox::StandardButtons buttons)
 {
+    // What a screen reader was about to hear comes before the box.
+    Announcer::speakPendingNow();
     const QPointer<QWidget> owner = QApplication::activeWindow();
     QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), buttons, owner);
     box.setWindowModality(Qt::ApplicationModal);
