@@ -1,65 +1,87 @@
-// What assistive technology reads from the windows: a name for every
-// control, and board cells that say their mark, in Spanish, as it changes.
+// What a keyboard user and a screen reader meet in the windows: every window
+// and control named in its role, the board's cells as buttons that play, one
+// event for each thing that changes, and the keys reaching what has the focus.
 
 #include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
-#include "tests/quality/every_window.h"
+#include "shell/qt/desktop_program.h"
 
 using namespace crucirco;
-using namespace crucirco::widgets;
 
 namespace {
 
-struct Node {
-    QString path; // object names, or child numbers, from the window down
-    QAccessible::Role role;
-    QString name;
+// What a screen reader is told: each name change of a cell or tally, and
+// each announcement ("» " and its text).
+QStringList heard;
+
+void listen(QAccessibleEvent* event)
+{
+    QAccessibleInterface* iface = event->accessibleInterface();
+    if (event->type() == QAccessible::NameChanged && event->object()->objectName().startsWith(QLatin1String("lbl")))
+        heard << iface->text(QAccessible::Name);
+    else if (event->type() == QAccessible::ObjectShow && iface->role() == QAccessible::Notification)
+        heard << QStringLiteral("» ") + iface->child(0)->text(QAccessible::Name);
+}
+
+struct Game {
+    QtMessageBoxes boxes;
+    DesktopProgram desktop{boxes};
+
+    QWidget* open(Window window)
+    {
+        desktop.program().show(window);
+        QWidget* widget = desktop.host().window(window);
+        if (!QTest::qWaitForWindowActive(widget))
+            qWarning("%s did not become active", qPrintable(widget->objectName()));
+        return widget;
+    }
 };
 
-void collect(QAccessibleInterface* node, const QString& path, QList<Node>* nodes)
+QAccessibleInterface* at(QWidget* window, const char* control)
 {
-    nodes->append({path, node->role(), node->text(QAccessible::Name)});
-    for (int i = 0; i < node->childCount(); ++i) {
-        QAccessibleInterface* child = node->child(i);
-        if (!child)
-            continue;
-        const QString name = child->object() ? child->object()->objectName() : QString();
-        collect(child, path + QLatin1Char('/') + (name.isEmpty() ? QString::number(i) : name), nodes);
+    return QAccessible::queryAccessibleInterface(window->findChild<QWidget*>(QLatin1String(control)));
+}
+
+QString nameOf(QWidget* window, const char* control) { return at(window, control)->text(QAccessible::Name); }
+
+QString cellName(int index, const char* mark)
+{
+    return QStringLiteral("Fila %1, columna %2: %3").arg(index / 3 + 1).arg(index % 3 + 1).arg(QString::fromUtf8(mark));
+}
+
+// The cells holding `mark`, as the screen reader names them.
+QStringList cellsWith(QWidget* window, const QString& mark, const char* words)
+{
+    QStringList names;
+    for (int i = 0; i < 9; ++i) {
+        if (window->findChild<QLabel*>(QStringLiteral("lbl%1").arg(i))->text() == mark)
+            names << cellName(i, words);
     }
+    return names;
 }
 
-// The window's accessible tree as a screen reader walks it, its menu bar
-// and pull-down menus included.
-QList<Node> accessibleTree(QWidget* window)
+// Closes the next message box, noting its text.
+void closeNextBox(QString* text)
 {
-    QList<Node> nodes;
-    if (QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window))
-        collect(root, window->objectName(), &nodes);
-    return nodes;
-}
-
-// What holds other controls only: a screen reader announces it by its role
-// and goes on to the controls inside.
-bool isContainer(QAccessible::Role role)
-{
-    return role == QAccessible::Client || role == QAccessible::Border || role == QAccessible::Pane
-        || role == QAccessible::Grouping || role == QAccessible::MenuBar || role == QAccessible::PopupMenu;
-}
-
-// The name the tree gives the control at `path`.
-QString nameAt(QWidget* window, const QString& path)
-{
-    for (const Node& node : accessibleTree(window)) {
-        if (node.path == path)
-            return node.name;
-    }
-    return QStringLiteral("<no %1>").arg(path);
-}
-
-QString cellName(QWidget* window, int index)
-{
-    return nameAt(window, window->objectName() + QStringLiteral("/client/lbl%1").arg(index));
+    QTimer::singleShot(20, [text] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            *text = box->text();
+            box->button(QMessageBox::Ok)->click();
+        } else {
+            closeNextBox(text);
+        }
+    });
 }
 
 } // namespace
@@ -71,78 +93,147 @@ private slots:
     void initTestCase()
     {
         prepareApplication(*qApp);
-        QAccessible::setActive(true);
+        // As when a screen reader is listening: only then are events sent.
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        QAccessible::installUpdateHandler(listen);
+        qputenv("PATH", ""); // no system information viewer to be found
     }
-    void cleanup() { QVERIFY(!exitRequested()); }
+    void init() { heard.clear(); }
 
-    void everyControlHasASpanishName();
-    void cellsSayTheirMarkAsItChanges();
-    void cellsSayTheMachinesReply();
+    void windowsAndControlsSayWhatTheyAre();
+    void cellsAreButtonsThatPlay();
+    void eachChangeIsToldOnce();
+    void keysReachWhatHasTheFocus();
 };
 
-// Every window, and every control in it that is more than a frame around
-// others, has a name with words in it, not an empty one or a bare "#".
-void AccessibilityTests::everyControlHasASpanishName()
+// Each window is a window or dialog with a name; each control in it says
+// what it is with words; labels without text say nothing; pictures are
+// pictures.
+void AccessibilityTests::windowsAndControlsSayWhatTheyAre()
 {
-    ScriptedGame game;
-    const QRegularExpression word(QStringLiteral("\\p{L}"));
-    int controls = 0;
-    for (QWidget* window : quality::openEveryWindow(game)) {
-        QVERIFY(window);
-        const QList<Node> tree = accessibleTree(window);
-        QVERIFY2(tree.size() > 5, qPrintable(window->objectName()));
-        QStringList unnamed;
-        for (const Node& node : tree) {
-            const bool isWindow = &node == &tree.first();
-            if (!isWindow && isContainer(node.role))
+    const QList<QAccessible::Role> containers{QAccessible::Client, QAccessible::Border, QAccessible::Grouping,
+        QAccessible::MenuBar, QAccessible::PopupMenu, QAccessible::Notification};
+    Game game;
+    for (const WindowSpec& spec : kWindows) {
+        QWidget* window = game.open(spec.id);
+        if (auto* timer = window->findChild<QTimer*>(QStringLiteral("Timer1")); timer && spec.id == Window::Splash)
+            timer->stop();
+        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window);
+        QVERIFY(root->role() == QAccessible::Window || root->role() == QAccessible::Dialog);
+        QList<QAccessibleInterface*> nodes{root};
+        for (int n = 0; n < nodes.size(); ++n) {
+            QAccessibleInterface* node = nodes[n];
+            for (int i = 0; i < node->childCount(); ++i)
+                nodes << node->child(i);
+            const auto* label = qobject_cast<QLabel*>(node->object());
+            const bool blank = label && label->text().isEmpty() && label->pixmap().isNull()
+                && node->role() != QAccessible::Button;
+            const QString what = window->objectName() + QLatin1Char('/') + node->object()->objectName();
+            if (containers.contains(node->role()))
                 continue;
-            ++controls;
-            if (!node.name.contains(word))
-                unnamed << QStringLiteral("%1 (role %2, \"%3\")").arg(node.path).arg(int(node.role)).arg(node.name);
+            QVERIFY2(blank ? node->text(QAccessible::Name).isEmpty()
+                           : node->text(QAccessible::Name).contains(QRegularExpression(QStringLiteral("\\w\\w"))),
+                     qPrintable(what + QStringLiteral(": \"%1\"").arg(node->text(QAccessible::Name))));
         }
-        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("; "))));
     }
-    qInfo("%d named windows and controls", controls);
+    for (auto [window, picture] : {std::pair(Window::Splash, "imgLogo"), {Window::MainMenu, "imgLogo"}, {Window::About, "Label1"}})
+        QCOMPARE(at(game.desktop.host().window(window), picture)->role(), QAccessible::Graphic);
 }
 
-// A real click and the digit keys, on the main keyboard and on the keypad,
-// each change what the played cell says, and only that cell's.
-void AccessibilityTests::cellsSayTheirMarkAsItChanges()
+// A cell is an unfocusable button named by its place and mark; pressing it
+// through the screen reader plays it as a click does.
+void AccessibilityTests::cellsAreButtonsThatPlay()
 {
-    ScriptedGame game;
-    QWidget* two = showWindow(game.desktop, Window::TwoPlayer);
-    QVERIFY(two);
-    for (int i = 0; i < 9; ++i)
-        QCOMPARE(cellName(two, i), QStringLiteral("Casilla %1: vacía").arg(i + 1));
-
-    clickCell(two, 4);
-    QCOMPARE(cellName(two, 4), QStringLiteral("Casilla 5: X"));
-
-    // Keys go to whichever control has the focus and reach the window from there.
-    QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : two;
-    QTest::keyClick(focus, Qt::Key_9); // reading order: the bottom right cell
-    QCOMPARE(cellName(two, 8), QStringLiteral("Casilla 9: O"));
-    QTest::keyClick(focus, Qt::Key_7, Qt::KeypadModifier); // the keypad's 7: the top left cell
-    QCOMPARE(cellName(two, 0), QStringLiteral("Casilla 1: X"));
-    for (int i : {1, 2, 3, 5, 6, 7})
-        QCOMPARE(cellName(two, i), QStringLiteral("Casilla %1: vacía").arg(i + 1));
-}
-
-// The machine's cross, played from its timer and not from any input, is
-// said too; every cell says what it shows.
-void AccessibilityTests::cellsSayTheMachinesReply()
-{
-    ScriptedGame game;
-    QWidget* versus = showWindow(game.desktop, Window::VersusMachine);
-    QVERIFY(versus);
-    QTRY_COMPARE_WITH_TIMEOUT(countMarks(versus, u'X'), 1, 5000);
-    clickCell(versus, int(boardText(versus).indexOf(u'.')));
-    QTRY_COMPARE_WITH_TIMEOUT(countMarks(versus, u'X'), 2, 5000);
-    const QString board = boardText(versus);
+    Game game;
+    QWidget* two = game.open(Window::TwoPlayer);
     for (int i = 0; i < 9; ++i) {
-        const QString mark = board[i] == u'.' ? QStringLiteral("vacía") : QString(board[i]);
-        QCOMPARE(cellName(versus, i), QStringLiteral("Casilla %1: %2").arg(i + 1).arg(mark));
+        QAccessibleInterface* cell = at(two, qPrintable(QStringLiteral("lbl%1").arg(i)));
+        QCOMPARE(cell->role(), QAccessible::Button);
+        QCOMPARE(cell->text(QAccessible::Name), cellName(i, "vacía"));
+        QVERIFY(!cell->state().focusable);
+        QCOMPARE(cell->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
     }
+    at(two, "lbl5")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(nameOf(two, "lbl5"), cellName(5, "cruz"));
+    QTest::mouseClick(two->findChild<QWidget*>(QStringLiteral("lbl0")), Qt::LeftButton);
+    QCOMPARE(nameOf(two, "lbl0"), cellName(0, "círculo"));
+    QCOMPARE(heard, QStringList({cellName(5, "cruz"), cellName(0, "círculo")}));
+}
+
+// The machine's reply, the user's move and a new game each rename the cells
+// that changed, once, and are announced together; a win renames its tally.
+void AccessibilityTests::eachChangeIsToldOnce()
+{
+    Game game;
+    QWidget* versus = game.open(Window::VersusMachine);
+    const auto announced = [] { return !heard.isEmpty() && heard.last().startsWith(QStringLiteral("» ")); };
+    QTRY_VERIFY(announced());
+    const QString first = cellsWith(versus, QStringLiteral("X"), "cruz").value(0);
+    const QString reply = QStringLiteral("Cruz en f") + first.mid(1, first.indexOf(u':') - 1);
+    QCOMPARE(heard, QStringList({first, QStringLiteral("» ") + reply}));
+
+    heard.clear();
+    const int free = first == cellName(4, "cruz") ? 0 : 4;
+    at(versus, qPrintable(QStringLiteral("lbl%1").arg(free)))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY(announced());
+    QCOMPARE(heard.size(), 3);
+    QCOMPARE(heard[0], cellName(free, "círculo"));
+    QVERIFY(heard[2].startsWith(QStringLiteral("» Círculo en fila %1, columna %2. Cruz en fila ").arg(free / 3 + 1).arg(free % 3 + 1)));
+
+    heard.clear();
+    QTest::keyClick(versus, Qt::Key_F2);
+    QTRY_VERIFY(announced());
+    QCOMPARE(heard.size(), 5); // three cells emptied, the machine's first cross, the announcement
+    QVERIFY(heard[4].startsWith(QStringLiteral("» Nueva partida. Cruz en fila ")));
+
+    QWidget* two = game.open(Window::TwoPlayer);
+    QString box;
+    for (int cell : {0, 3, 1, 4, 2}) {
+        if (cell == 2)
+            closeNextBox(&box);
+        QTest::mouseClick(two->findChild<QWidget*>(QStringLiteral("lbl%1").arg(cell)), Qt::LeftButton);
+    }
+    QCOMPARE(box, QStringLiteral("La cruz gana!!!"));
+    QCOMPARE(heard.filter(QStringLiteral("Victorias")), QStringList{QStringLiteral("Victorias de la cruz: 1")});
+}
+
+// Enter presses the focused button in every window; Tab lands on the
+// selected difficulty and arrows move among them; once the box about the
+// system information viewer is closed, About has the focus again.
+void AccessibilityTests::keysReachWhatHasTheFocus()
+{
+    Game game;
+    QWidget* menu = game.open(Window::MainMenu);
+    QWidget* play = menu->findChild<QWidget*>(QStringLiteral("cmdVsMaquina"));
+    play->setFocus();
+    QTest::keyClick(play, Qt::Key_Return);
+    QVERIFY(!game.desktop.host().window(Window::MainMenu));
+    QWidget* versus = game.open(Window::VersusMachine);
+
+    versus->findChild<QWidget*>(QStringLiteral("Option2"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option3"));
+    QVERIFY(versus->findChild<QRadioButton*>(QStringLiteral("Option3"))->isChecked());
+    versus->findChild<QWidget*>(QStringLiteral("cmdReiniciar"))->setFocus();
+    QStringList stops;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        stops << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(stops, QStringList({"Option3", "Command1", "Check1", "cmdReiniciar"}));
+
+    QTest::keyClick(versus, Qt::Key_F1);
+    QWidget* about = game.desktop.host().window(Window::About);
+    QVERIFY(QTest::qWaitForWindowActive(about));
+    QWidget* sysInfo = about->findChild<QWidget*>(QStringLiteral("cmdSysInfo"));
+    sysInfo->setFocus();
+    QString box;
+    closeNextBox(&box);
+    QTest::keyClick(sysInfo, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(box, QStringLiteral("System Information Is Unavailable At This Time"));
+    QTRY_COMPARE(QApplication::activeWindow(), about);
+    QTest::keyClick(about->findChild<QWidget*>(QStringLiteral("cmdOK")), Qt::Key_Return);
+    QVERIFY(!game.desktop.host().window(Window::About));
 }
 
 QTEST_MAIN(AccessibilityTests)
