@@ -109,6 +109,7 @@ Announcer::Announcer(QWidget* parent)
     , line_(new UnpaintedLabel(this))
 {
     setObjectName(QStringLiteral("aviso"));
+    setAccessibleName(QStringLiteral("Avisos"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 1, 1);
     line_->setGeometry(0, 0, 1, 1);

@@ -3,12 +3,8 @@
 // event for each thing that changes, and the keys reaching what has the focus.
 
 #include <QAccessible>
-#include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <private/qguiapplication_p.h>
@@ -21,68 +17,29 @@ using namespace crucirco;
 
 namespace {
 
-// What a screen reader is told: each name change of a cell or tally, and
-// each announcement ("» " and its text).
-QStringList heard;
+QtMessageBoxes boxes;
+QStringList shown; // the message boxes, each closed as it comes
+QStringList heard; // the new name of each cell or tally that changes, and each announcement ("» " and its text)
 
 void listen(QAccessibleEvent* event)
 {
-    QAccessibleInterface* iface = event->accessibleInterface();
     if (event->type() == QAccessible::NameChanged && event->object()->objectName().startsWith(QLatin1String("lbl")))
-        heard << iface->text(QAccessible::Name);
-    else if (event->type() == QAccessible::ObjectShow && iface->role() == QAccessible::Notification)
-        heard << QStringLiteral("» ") + iface->child(0)->text(QAccessible::Name);
+        heard << event->accessibleInterface()->text(QAccessible::Name);
+    if (event->type() == QAccessible::ObjectShow && event->accessibleInterface()->role() == QAccessible::Notification)
+        heard << QStringLiteral("» ") + event->accessibleInterface()->child(0)->text(QAccessible::Name);
 }
 
-struct Game {
-    QtMessageBoxes boxes;
-    DesktopProgram desktop{boxes};
-
-    QWidget* open(Window window)
-    {
-        desktop.program().show(window);
-        QWidget* widget = desktop.host().window(window);
-        if (!QTest::qWaitForWindowActive(widget))
-            qWarning("%s did not become active", qPrintable(widget->objectName()));
-        return widget;
-    }
-};
-
-QAccessibleInterface* at(QWidget* window, const char* control)
+QWidget* open(DesktopProgram& game, Window window)
 {
-    return QAccessible::queryAccessibleInterface(window->findChild<QWidget*>(QLatin1String(control)));
+    game.program().show(window);
+    return QTest::qWaitForWindowActive(game.host().window(window)) ? game.host().window(window) : nullptr;
 }
 
-QString nameOf(QWidget* window, const char* control) { return at(window, control)->text(QAccessible::Name); }
-
-QString cellName(int index, const char* mark)
-{
-    return QStringLiteral("Fila %1, columna %2: %3").arg(index / 3 + 1).arg(index % 3 + 1).arg(QString::fromUtf8(mark));
-}
-
-// The cells holding `mark`, as the screen reader names them.
-QStringList cellsWith(QWidget* window, const QString& mark, const char* words)
-{
-    QStringList names;
-    for (int i = 0; i < 9; ++i) {
-        if (window->findChild<QLabel*>(QStringLiteral("lbl%1").arg(i))->text() == mark)
-            names << cellName(i, words);
-    }
-    return names;
-}
-
-// Closes the next message box, noting its text.
-void closeNextBox(QString* text)
-{
-    QTimer::singleShot(20, [text] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            *text = box->text();
-            box->button(QMessageBox::Ok)->click();
-        } else {
-            closeNextBox(text);
-        }
-    });
-}
+QWidget* child(QWidget* window, const char* name) { return window->findChild<QWidget*>(QLatin1String(name)); }
+QAccessibleInterface* at(QWidget* window, const char* name) { return QAccessible::queryAccessibleInterface(child(window, name)); }
+QString place(const QString& cellName) { return cellName.section(QLatin1Char(':'), 0, 0).mid(1); } // "ila 2, columna 3"
+bool announced() { return !heard.isEmpty() && heard.last().startsWith(QStringLiteral("» ")); }
+void press(QWidget* cell) { QAccessible::queryAccessibleInterface(cell)->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); }
 
 } // namespace
 
@@ -93,148 +50,104 @@ private slots:
     void initTestCase()
     {
         prepareApplication(*qApp);
-        // As when a screen reader is listening: only then are events sent.
+        // As when a screen reader listens: only then are events sent.
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         QAccessible::installUpdateHandler(listen);
         qputenv("PATH", ""); // no system information viewer to be found
+        auto* closer = new QTimer(qApp);
+        connect(closer, &QTimer::timeout, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                shown << box->text(), box->done(QMessageBox::Ok);
+        });
+        closer->start(20);
     }
-    void init() { heard.clear(); }
+    void init() { heard.clear(), shown.clear(); }
 
-    void windowsAndControlsSayWhatTheyAre();
-    void cellsAreButtonsThatPlay();
-    void eachChangeIsToldOnce();
-    void keysReachWhatHasTheFocus();
-};
-
-// Each window is a window or dialog with a name; each control in it says
-// what it is with words; labels without text say nothing; pictures are
-// pictures.
-void AccessibilityTests::windowsAndControlsSayWhatTheyAre()
-{
-    const QList<QAccessible::Role> containers{QAccessible::Client, QAccessible::Border, QAccessible::Grouping,
-        QAccessible::MenuBar, QAccessible::PopupMenu, QAccessible::Notification};
-    Game game;
-    for (const WindowSpec& spec : kWindows) {
-        QWidget* window = game.open(spec.id);
-        if (auto* timer = window->findChild<QTimer*>(QStringLiteral("Timer1")); timer && spec.id == Window::Splash)
-            timer->stop();
-        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window);
-        QVERIFY(root->role() == QAccessible::Window || root->role() == QAccessible::Dialog);
-        QList<QAccessibleInterface*> nodes{root};
-        for (int n = 0; n < nodes.size(); ++n) {
-            QAccessibleInterface* node = nodes[n];
-            for (int i = 0; i < node->childCount(); ++i)
-                nodes << node->child(i);
-            const auto* label = qobject_cast<QLabel*>(node->object());
-            const bool blank = label && label->text().isEmpty() && label->pixmap().isNull()
-                && node->role() != QAccessible::Button;
-            const QString what = window->objectName() + QLatin1Char('/') + node->object()->objectName();
-            if (containers.contains(node->role()))
-                continue;
-            QVERIFY2(blank ? node->text(QAccessible::Name).isEmpty()
-                           : node->text(QAccessible::Name).contains(QRegularExpression(QStringLiteral("\\w\\w"))),
-                     qPrintable(what + QStringLiteral(": \"%1\"").arg(node->text(QAccessible::Name))));
+    // Each window is a window or dialog with a name; each control says what
+    // it is in words, but labels without text; the cells are buttons that
+    // cannot take the focus and can be pressed; pictures are pictures.
+    void windowsAndControlsSayWhatTheyAre()
+    {
+        DesktopProgram game(boxes);
+        for (Window window : {Window::About, Window::TwoPlayer, Window::VersusMachine, Window::MainMenu, Window::Splash}) {
+            QList<QAccessibleInterface*> nodes{QAccessible::queryAccessibleInterface(open(game, window))};
+            QVERIFY(nodes[0]->role() == QAccessible::Window || nodes[0]->role() == QAccessible::Dialog);
+            for (int n = 0; n < nodes.size(); ++n) {
+                for (int i = 0; i < nodes[n]->childCount(); ++i)
+                    nodes << nodes[n]->child(i);
+                const auto* label = qobject_cast<QLabel*>(nodes[n]->object());
+                const QString name = nodes[n]->text(QAccessible::Name);
+                if (nodes[n]->role() == QAccessible::Button && name.contains(QStringLiteral("columna"))) {
+                    QVERIFY(!nodes[n]->state().focusable && name.endsWith(QStringLiteral(": vacía")));
+                    QCOMPARE(nodes[n]->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+                } else if (label && label->text().isEmpty() && label->pixmap().isNull()) {
+                    QVERIFY2(name.isEmpty(), qPrintable(name));
+                } else if (!QList{QAccessible::Client, QAccessible::Border, QAccessible::MenuBar, QAccessible::PopupMenu}.contains(nodes[n]->role())) {
+                    QVERIFY2(name.size() > 1, qPrintable(nodes[n]->object()->objectName())); // not a bare "#"
+                }
+            }
         }
+        for (auto [window, picture] : {std::pair(Window::Splash, "imgLogo"), {Window::MainMenu, "imgLogo"}, {Window::About, "Label1"}})
+            QCOMPARE(at(game.host().window(window), picture)->role(), QAccessible::Graphic);
     }
-    for (auto [window, picture] : {std::pair(Window::Splash, "imgLogo"), {Window::MainMenu, "imgLogo"}, {Window::About, "Label1"}})
-        QCOMPARE(at(game.desktop.host().window(window), picture)->role(), QAccessible::Graphic);
-}
 
-// A cell is an unfocusable button named by its place and mark; pressing it
-// through the screen reader plays it as a click does.
-void AccessibilityTests::cellsAreButtonsThatPlay()
-{
-    Game game;
-    QWidget* two = game.open(Window::TwoPlayer);
-    for (int i = 0; i < 9; ++i) {
-        QAccessibleInterface* cell = at(two, qPrintable(QStringLiteral("lbl%1").arg(i)));
-        QCOMPARE(cell->role(), QAccessible::Button);
-        QCOMPARE(cell->text(QAccessible::Name), cellName(i, "vacía"));
-        QVERIFY(!cell->state().focusable);
-        QCOMPARE(cell->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    // The machine's reply, the user's move pressed through the screen reader
+    // and a new game each rename the cells that changed, once, and are
+    // announced together; a win renames its tally alone.
+    void eachChangeIsToldOnce()
+    {
+        DesktopProgram game(boxes);
+        QWidget* versus = open(game, Window::VersusMachine);
+        QTRY_VERIFY(announced());
+        const QString first = place(heard[0]);
+        QCOMPARE(heard, QStringList({QStringLiteral("F%1: cruz").arg(first), QStringLiteral("» Cruz en f") + first}));
+        heard.clear();
+        press(child(versus, first == QStringLiteral("ila 2, columna 2") ? "lbl0" : "lbl4"));
+        QTRY_VERIFY(announced());
+        QCOMPARE(heard.size(), 3);
+        QCOMPARE(heard, QStringList({QStringLiteral("F%1: círculo").arg(place(heard[0])), QStringLiteral("F%1: cruz").arg(place(heard[1])),
+                                     QStringLiteral("» Círculo en f%1. Cruz en f%2").arg(place(heard[0]), place(heard[1]))}));
+        heard.clear();
+        QTest::keyClick(versus, Qt::Key_F2);
+        QTRY_VERIFY(announced());
+        QCOMPARE(heard.size(), 5); // three cells emptied, the machine's first cross and:
+        QVERIFY(heard.filter(QStringLiteral("vacía")).size() == 3 && heard[4].startsWith(QStringLiteral("» Nueva partida. Cruz en")));
+
+        QWidget* two = open(game, Window::TwoPlayer);
+        for (const char* cell : {"lbl0", "lbl3", "lbl1", "lbl4", "lbl2"})
+            press(child(two, cell));
+        QTRY_COMPARE(shown, QStringList{QStringLiteral("La cruz gana!!!")});
+        QCOMPARE(heard.filter(QStringLiteral("Victorias")), QStringList{QStringLiteral("Victorias de la cruz: 1")});
     }
-    at(two, "lbl5")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTRY_COMPARE(nameOf(two, "lbl5"), cellName(5, "cruz"));
-    QTest::mouseClick(two->findChild<QWidget*>(QStringLiteral("lbl0")), Qt::LeftButton);
-    QCOMPARE(nameOf(two, "lbl0"), cellName(0, "círculo"));
-    QCOMPARE(heard, QStringList({cellName(5, "cruz"), cellName(0, "círculo")}));
-}
 
-// The machine's reply, the user's move and a new game each rename the cells
-// that changed, once, and are announced together; a win renames its tally.
-void AccessibilityTests::eachChangeIsToldOnce()
-{
-    Game game;
-    QWidget* versus = game.open(Window::VersusMachine);
-    const auto announced = [] { return !heard.isEmpty() && heard.last().startsWith(QStringLiteral("» ")); };
-    QTRY_VERIFY(announced());
-    const QString first = cellsWith(versus, QStringLiteral("X"), "cruz").value(0);
-    const QString reply = QStringLiteral("Cruz en f") + first.mid(1, first.indexOf(u':') - 1);
-    QCOMPARE(heard, QStringList({first, QStringLiteral("» ") + reply}));
+    // Enter presses the focused button in every window; Tab lands on the
+    // selected difficulty and the arrows move among them; once the box about
+    // the system information viewer is closed, About has the focus again.
+    void keysReachWhatHasTheFocus()
+    {
+        DesktopProgram game(boxes);
+        child(open(game, Window::MainMenu), "cmdVsMaquina")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!game.host().window(Window::MainMenu));
+        QWidget* versus = open(game, Window::VersusMachine);
+        child(versus, "Option2")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        child(versus, "cmdReiniciar")->setFocus();
+        QStringList stops;
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab), stops << QApplication::focusWidget()->objectName();
+        QCOMPARE(stops, QStringList({"Option3", "Command1", "Check1", "cmdReiniciar"})); // Option3, chosen by the arrow
 
-    heard.clear();
-    const int free = first == cellName(4, "cruz") ? 0 : 4;
-    at(versus, qPrintable(QStringLiteral("lbl%1").arg(free)))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTRY_VERIFY(announced());
-    QCOMPARE(heard.size(), 3);
-    QCOMPARE(heard[0], cellName(free, "círculo"));
-    QVERIFY(heard[2].startsWith(QStringLiteral("» Círculo en fila %1, columna %2. Cruz en fila ").arg(free / 3 + 1).arg(free % 3 + 1)));
-
-    heard.clear();
-    QTest::keyClick(versus, Qt::Key_F2);
-    QTRY_VERIFY(announced());
-    QCOMPARE(heard.size(), 5); // three cells emptied, the machine's first cross, the announcement
-    QVERIFY(heard[4].startsWith(QStringLiteral("» Nueva partida. Cruz en fila ")));
-
-    QWidget* two = game.open(Window::TwoPlayer);
-    QString box;
-    for (int cell : {0, 3, 1, 4, 2}) {
-        if (cell == 2)
-            closeNextBox(&box);
-        QTest::mouseClick(two->findChild<QWidget*>(QStringLiteral("lbl%1").arg(cell)), Qt::LeftButton);
+        QTest::keyClick(versus, Qt::Key_F1);
+        QWidget* about = open(game, Window::About);
+        child(about, "cmdSysInfo")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(shown, QStringList{QStringLiteral("System Information Is Unavailable At This Time")});
+        QTRY_COMPARE(QApplication::activeWindow(), about);
+        QTest::keyClick(child(about, "cmdOK"), Qt::Key_Return);
+        QVERIFY(!game.host().window(Window::About));
     }
-    QCOMPARE(box, QStringLiteral("La cruz gana!!!"));
-    QCOMPARE(heard.filter(QStringLiteral("Victorias")), QStringList{QStringLiteral("Victorias de la cruz: 1")});
-}
-
-// Enter presses the focused button in every window; Tab lands on the
-// selected difficulty and arrows move among them; once the box about the
-// system information viewer is closed, About has the focus again.
-void AccessibilityTests::keysReachWhatHasTheFocus()
-{
-    Game game;
-    QWidget* menu = game.open(Window::MainMenu);
-    QWidget* play = menu->findChild<QWidget*>(QStringLiteral("cmdVsMaquina"));
-    play->setFocus();
-    QTest::keyClick(play, Qt::Key_Return);
-    QVERIFY(!game.desktop.host().window(Window::MainMenu));
-    QWidget* versus = game.open(Window::VersusMachine);
-
-    versus->findChild<QWidget*>(QStringLiteral("Option2"))->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option3"));
-    QVERIFY(versus->findChild<QRadioButton*>(QStringLiteral("Option3"))->isChecked());
-    versus->findChild<QWidget*>(QStringLiteral("cmdReiniciar"))->setFocus();
-    QStringList stops;
-    for (int i = 0; i < 4; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        stops << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(stops, QStringList({"Option3", "Command1", "Check1", "cmdReiniciar"}));
-
-    QTest::keyClick(versus, Qt::Key_F1);
-    QWidget* about = game.desktop.host().window(Window::About);
-    QVERIFY(QTest::qWaitForWindowActive(about));
-    QWidget* sysInfo = about->findChild<QWidget*>(QStringLiteral("cmdSysInfo"));
-    sysInfo->setFocus();
-    QString box;
-    closeNextBox(&box);
-    QTest::keyClick(sysInfo, Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(box, QStringLiteral("System Information Is Unavailable At This Time"));
-    QTRY_COMPARE(QApplication::activeWindow(), about);
-    QTest::keyClick(about->findChild<QWidget*>(QStringLiteral("cmdOK")), Qt::Key_Return);
-    QVERIFY(!game.desktop.host().window(Window::About));
-}
+};
 
 QTEST_MAIN(AccessibilityTests)
 #include "accessibility_test.moc"
