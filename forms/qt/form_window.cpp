@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QWidget>
 
-#if defined(CRUCIRCO_XCB) && QT_CONFIG(xcb)
+#ifdef CRUCIRCO_XCB
 #include <cstdint>
 #include <cstdlib>
 #include <xcb/xcb.h>
