@@ -21,9 +21,10 @@ public:
 };
 
 // A label whose spoken name is made from its text, so that it changes, with
-// one event, exactly when the text does. An empty label has no name of its
-// own, unless it can be pressed: then it is a button, and its press action
-// does what a click does.
+// the one event QLabel sends for a new text, exactly when the text does (an
+// accessible name set on it would silence that). An empty label has no name
+// of its own, unless it can be pressed: then it is a button, and its press
+// action does what a click does.
 class SpokenLabel : public QLabel {
     Q_OBJECT
 public:
@@ -57,8 +58,6 @@ public:
     ~Announcer() override;
 
     void say(const QString& message);
-    // The last message spoken, for tests and tools.
-    QString spoken() const { return line_->text(); }
 
     static void speakPendingNow();
 

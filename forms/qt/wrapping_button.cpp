@@ -26,10 +26,6 @@ void WrappingButton::paintEvent(QPaintEvent*)
                          caption, QPalette::ButtonText);
 }
 
-} // namespace crucirco
-
-namespace crucirco {
-
 void WrappingButton::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
