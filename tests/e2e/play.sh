@@ -14,8 +14,9 @@ done
 /usr/bin/python3 -c 'import PIL.ImageGrab' 2>/dev/null || { echo "SKIP: python3-pil is not installed"; exit 77; }
 work=$(mktemp -d "${TMPDIR:-/tmp}/crucirco-play.XXXXXX")
 pids=() pid="" spy=""
-trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; sed 's/^/  stderr: /' "$work/err" 2>/dev/null; exit 1; }
+# The display goes down before the script ends, so that the next run cannot meet its remains.
+trap 'kill "${pids[@]}" 2>/dev/null; wait; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $* (display ${DISPLAY:-none})"; tail -n 20 "$work"/*.log; exit 1; }
 ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
 # Runs a command line every 50 ms until it prints something (left in $got); fails after 10 s.
 wait_for() {
@@ -56,9 +57,9 @@ EOF
 # Starts the game with a watch on the windows the window manager is given; waits for the splash.
 start() {
     kill $spy 2>/dev/null
-    stdbuf -oL xprop -root -spy _NET_CLIENT_LIST >"$work/clients" & spy=$!; pids+=($spy)
+    stdbuf -oL xprop -root -spy _NET_CLIENT_LIST >"$work/clients" 2>/dev/null & spy=$!; pids+=($spy)
     wait_for "the window list cannot be watched" 'cat "$work/clients"'
-    t0=$(ms); "$game" 2>"$work/err" & pid=$!; pids+=($pid)
+    t0=$(ms); "$game" 2>"$work/game.log" & pid=$!; pids+=($pid)
     wait_for "no window was shown" 'xdotool search --onlyvisible --pid $pid'; splash=$got
     xprop -id $splash _NET_WM_WINDOW_TYPE | grep -q SPLASH || fail "the first window is not a splash"
 }
@@ -73,14 +74,15 @@ ends() {
 export HOME=$work XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
 unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS \
     QT_AUTO_SCREEN_SCALE_FACTOR QT_ENABLE_HIGHDPI_SCALING
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/err" & pids+=($!)
+# No reset when the last client goes: a client arriving during one is turned away.
+Xvfb -noreset -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" & pids+=($!)
 wait_for "no X display could be started" 'cat "$work/display"'; export DISPLAY=:$got
-openbox --sm-disable >/dev/null 2>&1 & pids+=($!)
+openbox --sm-disable >"$work/openbox.log" 2>&1 & pids+=($!)
 wait_for "openbox did not start" 'xprop -root _NET_SUPPORTING_WM_CHECK | grep "window id"'
 
 start
 wait_for 'no main menu "Crucirco Velquor"' 'window "^Crucirco Velquor$"'; menu=$got
-[ $(($(ms) - t0)) -ge 1500 ] || fail "the main menu came $(($(ms) - t0)) ms after start, before 1.5 s"
+took=$(($(ms) - t0)); [ $took -ge 1500 ] || fail "the main menu came $took ms after start, before 1.5 s"
 xdotool search --onlyvisible --pid $pid | grep -qx $splash && fail "the splash is still shown"
 wait_for "the main menu never took the focus" "focused $menu"
 xdotool key Tab space  # from "Uno contra uno", the first in the tab order, to "Vs la máquina"
@@ -91,6 +93,7 @@ sleep 1; [ "$(board $versus)" = "$marks" ] || fail "the board went from $marks t
 wait_for "the game never took the focus" "focused $versus"
 xdotool key F1
 wait_for 'F1 did not open "Acerca del autor"' 'window "^Acerca del autor$"'
+wait_for '"Acerca del autor" never took the focus' "focused $got"  # else it may take it from the game below
 xdotool windowactivate $versus
 wait_for "the game did not take the focus back" "focused $versus"
 xdotool key F4
