@@ -2,6 +2,7 @@
 # Installs the build into a fresh prefix and checks what arrives: the program, both manual pages
 # and the metainfo of this version, the desktop entry as written, every icon a picture of its size,
 # and AppStream's view of the tree as a software centre sees it, as strict as for the metainfo.
+# The icons are read by the system's Python, which has Pillow (python3-pil).
 # Usage: check-install.sh BUILD PREFIX VERSION DESKTOP_ENTRY CHECK_PICTURES
 set -u
 prefix=$2 version=$3 entry=$4 id=$(basename "$4" .desktop)
@@ -17,6 +18,6 @@ done
 grep -q "<release version=\"$version\"" share/metainfo/$id.metainfo.xml || no "no metainfo of $version"
 grep -rl '@[A-Za-z_]*@' share && no "placeholders are left in the files above"
 cmp share/applications/$id.desktop "$entry" || no "the desktop entry is not the one in the source tree"
-python3 "$5" --hicolor share/icons/hicolor || no "the icons above"
+/usr/bin/python3 "$5" --hicolor share/icons/hicolor || no "the icons above"
 appstreamcli validate-tree --no-net --pedantic --strict --override=cid-maybe-not-rdns=pedantic . || no "validate-tree"
 exit $bad
