@@ -104,6 +104,7 @@ SplashWindow::SplashWindow(SplashScreen& splash, Navigator& navigator, HandlerGa
     timer1->setObjectName(QStringLiteral("Timer1"));
     timer1->setSingleShot(true);
     timer1->setInterval(SplashScreen::kCloseAfterMs);
+    timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may close the splash up to 5 % early
     connect(timer1, &QTimer::timeout, this, [this] { forward([this] { splash_.Timer1_Timer(); }); });
     timer1->start();
     refresh();
