@@ -24,7 +24,7 @@
 #include "core/lines.h"
 #include "core/outcome.h"
 #include "opponent/machine_opponent.h"
-#include "tests/opponent/allocation_counter.h"
+#include "bench/allocation_counter.h"
 
 
 namespace {

@@ -7,7 +7,6 @@ namespace crucirco {
 
 CellIndexError::CellIndexError(int index)
     : std::out_of_range("no cell " + std::to_string(index))
-    , index_(index)
 {
 }
 

@@ -40,17 +40,11 @@ constexpr std::optional<Mark> markFromCaption(std::string_view text)
 
 inline constexpr int kCellCount = 9;
 
-constexpr int cellIndex(int row, int column) { return 3 * row + column; }
-
 // Raised when a cell outside 0 to 8 is addressed, the only fault a cell
 // access can have.
 class CellIndexError : public std::out_of_range {
 public:
     explicit CellIndexError(int index);
-    int index() const { return index_; }
-
-private:
-    int index_;
 };
 
 // The nine cells of a game, row by row: index = 3 × row + column,

@@ -1,11 +1,29 @@
 #include "forms/qt/form_window.h"
 
+#include <QGuiApplication>
+#include <QWidget>
+
+#ifdef CRUCIRCO_XCB
+#include <cstdint>
+#include <cstdlib>
+#include <xcb/xcb.h>
+#endif
+
 namespace crucirco {
 
 Qt::WindowFlags windowFlags(const WindowSpec& window)
 {
-    if (!window.titleBar)
-        return Qt::SplashScreen | Qt::FramelessWindowHint;
+    // A fixed dialog border alone: no title bar, no control box, and not in
+    // the task bar. Windows draws that border for a tool window without a
+    // caption; an X window manager for a splash window that asks for it
+    // (askForBorderWithoutTitle).
+    if (!window.titleBar) {
+#ifdef Q_OS_WIN
+        return Qt::Tool | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint;
+#else
+        return Qt::SplashScreen;
+#endif
+    }
     // A fixed border: no maximise button, and a size the user cannot change.
     Qt::WindowFlags flags = (window.inTaskBar ? Qt::Window : Qt::Tool) | Qt::CustomizeWindowHint
         | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
@@ -13,6 +31,32 @@ Qt::WindowFlags windowFlags(const WindowSpec& window)
     if (window.minimizeButton)
         flags |= Qt::WindowMinimizeButtonHint;
     return flags;
+}
+
+void askForBorderWithoutTitle(QWidget* window)
+{
+#if defined(CRUCIRCO_XCB) && QT_CONFIG(xcb)
+    // Qt asks an X window manager for a border only together with a title
+    // bar; the window manager's decoration hints can ask for the border alone.
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 && QGuiApplication::platformName() == QLatin1String("xcb") ? x11->connection()
+                                                                                                : nullptr;
+    if (!connection)
+        return;
+    static constexpr char kHints[] = "_MOTIF_WM_HINTS";
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, sizeof kHints - 1, kHints), nullptr);
+    if (!atom)
+        return;
+    // Flags (the decorations are given), functions, decorations (the border), input mode, status.
+    const std::uint32_t hints[5] = {1u << 1, 0, 1u << 1, 0, 0};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()), atom->atom,
+                        atom->atom, 32, 5, hints);
+    xcb_flush(connection);
+    std::free(atom);
+#else
+    (void)window;
+#endif
 }
 
 } // namespace crucirco

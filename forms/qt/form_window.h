@@ -17,6 +17,9 @@ namespace crucirco {
 
 // How a window's row of the table frames it on the desktop.
 Qt::WindowFlags windowFlags(const WindowSpec& window);
+// Has a window without a title bar framed by a border all the same, where
+// the window system needs telling beyond its flags. Before it is shown.
+void askForBorderWithoutTitle(QWidget* window);
 
 // The window of one form, on any of Qt's top-level widgets: named, titled,
 // framed, given its icon and its classic default face from the form's row of

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTime>
 
+#include "forms/qt/accessibility.h"
 #include "forms/qt/qt_text.h"
 
 namespace crucirco {
@@ -13,10 +15,18 @@ namespace {
 QMessageBox::StandardButton runBox(std::string_view title, std::string_view text,
                                    QMessageBox::StandardButtons buttons)
 {
-    QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), buttons, QApplication::activeWindow());
+    // What a screen reader was about to hear comes before the box.
+    Announcer::speakPendingNow();
+    const QPointer<QWidget> owner = QApplication::activeWindow();
+    QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), buttons, owner);
     box.setWindowModality(Qt::ApplicationModal);
     box.setDefaultButton(QMessageBox::Ok);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    // The focus goes back to the window the box was raised over, not to
+    // whichever window the desktop would pick.
+    if (owner && owner->isVisible())
+        owner->activateWindow();
+    return answer;
 }
 
 } // namespace

@@ -6,6 +6,7 @@ namespace crucirco {
 
 // A push button whose caption wraps onto a second line when it is wider than
 // the button, as the layouts' narrow buttons ("Jugar de nuevo") expect.
+// Enter presses it when it has the focus, as Space does, in any window.
 class WrappingButton final : public QPushButton {
     Q_OBJECT
 public:
@@ -17,6 +18,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace crucirco

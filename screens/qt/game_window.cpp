@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <vector>
@@ -47,9 +46,38 @@ TwipRect tallyRect(const GameWindowLayout& layout, int left, int below)
     return {left, layout.tallyTop + below, 255, 375};
 }
 
-QString cellName(int index)
+QString place(int index)
 {
-    return QStringLiteral("Casilla %1").arg(index + 1);
+    return QStringLiteral("fila %1, columna %2").arg(index / 3 + 1).arg(index % 3 + 1);
+}
+
+QString markInWords(const QString& caption)
+{
+    if (caption.isEmpty())
+        return QStringLiteral("vacía");
+    return caption == QLatin1String("X") ? QStringLiteral("cruz") : QStringLiteral("círculo");
+}
+
+QString capitalised(QString words)
+{
+    words[0] = words[0].toUpper();
+    return words;
+}
+
+// "Cruz en fila 2, columna 3": what a screen reader hears when a mark is placed.
+QString markPlaced(int index, const QString& caption)
+{
+    return capitalised(markInWords(caption)) + QStringLiteral(" en ") + place(index);
+}
+
+SpokenLabel* makeTally(QWidget* parent, const char* name, const QString& whose, const TwipRect& r)
+{
+    auto* tally = new SpokenLabel([whose](const QString& count) { return whose + QStringLiteral(": ") + count; },
+                                  false, parent);
+    tally->setObjectName(QString::fromLatin1(name));
+    tally->setGeometry(Twips::rect(r));
+    tally->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return tally;
 }
 
 } // namespace
@@ -65,11 +93,10 @@ int cellForKey(int key, bool keypad)
     return (2 - digit / 3) * 3 + digit % 3;
 }
 
-void CellLabel::mouseReleaseEvent(QMouseEvent* event)
+CellLabel::CellLabel(int index, QWidget* parent)
+    : SpokenLabel([index](const QString& caption) { return capitalised(place(index)) + QStringLiteral(": ") + markInWords(caption); },
+                  true, parent)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-    QLabel::mouseReleaseEvent(event);
 }
 
 // The window's client area; it draws the layout's straight lines beneath
@@ -113,23 +140,30 @@ GameWindow::GameWindow(GameScreen& screen, Navigator& navigator, HandlerGate& ga
 
     const QFont markFont = fonts::face(fonts::kTahoma, 15.75);
     for (int i = 0; i < 9; ++i) {
-        auto* cell = new CellLabel(client_);
+        auto* cell = new CellLabel(i, client_);
         cell->setObjectName(QStringLiteral("lbl%1").arg(i));
         cell->setGeometry(Twips::rect(cellRect(i, layout)));
         cell->setFont(markFont);
-        cell->setAlignment(Qt::AlignCenter);
+        // Drawn from the top, so that the marks of a row stand level
+        // although its cells differ in height.
+        cell->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         cell->setFocusPolicy(Qt::NoFocus);
         connect(cell, &CellLabel::clicked, this, [this, i] { forward([this, i] { screen_.lbl_Click(i); }); });
         cells_[static_cast<std::size_t>(i)] = cell;
     }
+    const QString crossWins = QStringLiteral("Victorias de la cruz");
+    const QString circleWins = QStringLiteral("Victorias del círculo");
     QLabel* label2 = makeLabel(client_, "Label2", QStringLiteral("X"), tallyRect(layout, 120, 0));
     QLabel* label3 = makeLabel(client_, "Label3", QStringLiteral("O"), tallyRect(layout, 600, 0));
-    label2->setFont(markFont);
-    label3->setFont(markFont);
-    label2->setAccessibleName(QStringLiteral("Victorias de la cruz"));
-    label3->setAccessibleName(QStringLiteral("Victorias del círculo"));
-    lblX_ = makeLabel(client_, "lblX", QString(), tallyRect(layout, 120, 600));
-    lblO_ = makeLabel(client_, "lblO", QString(), tallyRect(layout, 600, 600));
+    for (QLabel* heading : {label2, label3}) {
+        heading->setFont(markFont);
+        heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+    label2->setAccessibleName(crossWins);
+    label3->setAccessibleName(circleWins);
+    lblX_ = makeTally(client_, "lblX", crossWins, tallyRect(layout, 120, 600));
+    lblO_ = makeTally(client_, "lblO", circleWins, tallyRect(layout, 600, 600));
+    announcer_ = new Announcer(client_);
     QLabel* label1 = makeLabel(client_, "Label1", toQString(texts::kWebAddress), layout.label1);
     label1->setFont(fonts::face(fonts::kIceAged, 12));
     label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -137,7 +171,8 @@ GameWindow::GameWindow(GameScreen& screen, Navigator& navigator, HandlerGate& ga
     cmdReiniciar_ = new WrappingButton(QStringLiteral("Jugar de nuevo"), client_);
     cmdReiniciar_->setObjectName(QStringLiteral("cmdReiniciar"));
     cmdReiniciar_->setGeometry(Twips::rect(kCmdReiniciar));
-    connect(cmdReiniciar_, &QPushButton::clicked, this, [this] { forward([this] { screen_.cmdReiniciar_Click(); }); });
+    connect(cmdReiniciar_, &QPushButton::clicked, this,
+            [this] { newGame([](GameScreen& s) { s.cmdReiniciar_Click(); }); });
     command1_ = new WrappingButton(QString::fromUtf8(layout.command1Caption), client_);
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setGeometry(Twips::rect(layout.command1));
@@ -177,23 +212,48 @@ void GameWindow::buildMenu(const GameWindowLayout& layout)
         action->setShortcut(QKeySequence(item.key));
         action->setShortcutContext(Qt::WindowShortcut);
         const auto handler = item.handler;
-        connect(action, &QAction::triggered, this, [this, handler] { forward([this, handler] { handler(screen_); }); });
+        if (action->objectName() == QLatin1String("mnuAgain"))
+            connect(action, &QAction::triggered, this, [this, handler] { newGame(handler); });
+        else
+            connect(action, &QAction::triggered, this, [this, handler] { forward([this, handler] { handler(screen_); }); });
     }
 }
 
+void GameWindow::newGame(void (*handler)(GameScreen&))
+{
+    newGame_ = true;
+    forward([this, handler] { handler(screen_); });
+    newGame_ = false;
+}
+
+// Only what changed is written again: each changed cell or tally tells a
+// screen reader its new name once, and nothing is said for the others. Marks
+// placed, and a new game, are announced, since the cells never have the
+// focus that would have them read out.
 void GameWindow::refresh()
 {
     const Board& board = screen_.board();
+    QStringList placed;
+    bool cleared = false;
     for (int i = 0; i < 9; ++i) {
         const QString caption = toQString(captionOf(board.at(i)));
         CellLabel* cell = cells_[static_cast<std::size_t>(i)];
+        if (caption == cell->text())
+            continue;
+        if (caption.isEmpty())
+            cleared = true;
+        else
+            placed << markPlaced(i, caption);
         cell->setText(caption);
-        cell->setAccessibleName(cellName(i) + QStringLiteral(": ") + (caption.isEmpty() ? QStringLiteral("vacía") : caption));
     }
     lblX_->setText(QString::fromStdString(screen_.tallies().cross.caption()));
     lblO_->setText(QString::fromStdString(screen_.tallies().circle.caption()));
-    lblX_->setAccessibleName(QStringLiteral("Victorias de la cruz: %1").arg(lblX_->text().isEmpty() ? QStringLiteral("0") : lblX_->text()));
-    lblO_->setAccessibleName(QStringLiteral("Victorias del círculo: %1").arg(lblO_->text().isEmpty() ? QStringLiteral("0") : lblO_->text()));
+    if ((cleared || newGame_) && board.markCount() == 0) {
+        announcer_->say(QStringLiteral("Nueva partida"));
+        newGame_ = false;
+    }
+    for (const QString& mark : placed)
+        announcer_->say(mark);
     showOwnControls();
 }
 

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <array>
 
+#include "forms/qt/accessibility.h"
 #include "forms/qt/form_window.h"
 #include "screens/game_screen.h"
 
@@ -28,17 +29,13 @@ struct GameWindowLayout {
 // The cell a digit key plays, or -1.
 int cellForKey(int key, bool keypad);
 
-// A board cell: a label that reports a click on it.
-class CellLabel final : public QLabel {
+// A board cell: a label that reports a click on it, and to a screen reader a
+// button named by its place and mark ("Fila 1, columna 2: cruz") whose press
+// action plays it.
+class CellLabel final : public SpokenLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
-
-signals:
-    void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    CellLabel(int index, QWidget* parent);
 };
 
 // The window of a game screen: the board, the tallies, the two buttons, the
@@ -66,12 +63,17 @@ protected:
 private:
     class Canvas;
     void buildMenu(const GameWindowLayout& layout);
+    // Runs a new game's handler; a screen reader hears "Nueva partida" even
+    // when the board was empty already.
+    void newGame(void (*handler)(GameScreen&));
 
     GameScreen& screen_;
     QWidget* client_;
     std::array<CellLabel*, 9> cells_{};
-    QLabel* lblX_;
-    QLabel* lblO_;
+    SpokenLabel* lblX_;
+    SpokenLabel* lblO_;
+    Announcer* announcer_;
+    bool newGame_ = false;
     QPushButton* cmdReiniciar_;
     QPushButton* command1_;
 };

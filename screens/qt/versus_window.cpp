@@ -80,6 +80,10 @@ void VersusWindow::showOwnControls()
     const auto selected = static_cast<std::size_t>(screen_.difficulty()) - 1;
     if (!options_[selected]->isChecked())
         options_[selected]->setChecked(true);
+    // Tab stops at the selected option only, so that tabbing into the
+    // difficulties lands on the one in force; the arrow keys move among them.
+    for (std::size_t i = 0; i < options_.size(); ++i)
+        options_[i]->setFocusPolicy(i == selected ? Qt::StrongFocus : Qt::ClickFocus);
     check1_->setChecked(screen_.userStarts());
     // A timer keeps its rhythm while it stays enabled.
     if (screen_.timerEnabled() && !timer1_->isActive())

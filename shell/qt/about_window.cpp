@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "forms/qt/accessibility.h"
 #include "forms/qt/wrapping_button.h"
 #include "forms/texts.h"
 
@@ -29,13 +30,17 @@ protected:
     }
 };
 
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height)
+QLabel* placeLabel(QLabel* label, const char* name, int left, int top, int width, int height)
 {
-    auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(Twips::rect(left, top, width, height));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
+}
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height)
+{
+    return placeLabel(new QLabel(text, parent), name, left, top, width, height);
 }
 
 void makeTextBlack(QLabel* label)
@@ -58,7 +63,8 @@ AboutWindow::AboutWindow(AboutDialog& about, Navigator& navigator, HandlerGate& 
     separator->setGeometry(rect());
     separator->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    QLabel* icon = addLabel(this, "Label1", QStringLiteral("#"), 240, 120, 495, 855);
+    // A picture to screen readers, as the other windows' logo.
+    QLabel* icon = placeLabel(new PictureLabel(QStringLiteral("#"), this), "Label1", 240, 120, 495, 855);
     icon->setFont(fonts::face(fonts::kTimesNewRoman, 36));
     icon->setAccessibleName(QStringLiteral("Icono de Crucirco"));
     addLabel(this, "lblTitle", QStringLiteral("Velquor Crucirco"), 1080, 240, 3885, 480);
@@ -70,7 +76,6 @@ AboutWindow::AboutWindow(AboutDialog& about, Navigator& navigator, HandlerGate& 
     makeTextBlack(description);
     QLabel* disclaimer = addLabel(this, "lblDisclaimer", QString(), 255, 2625, 3870, 825);
     makeTextBlack(disclaimer);
-    disclaimer->setAccessibleName(QStringLiteral("Aviso legal"));
 
     auto* ok = new WrappingButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));

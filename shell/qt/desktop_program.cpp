@@ -6,6 +6,7 @@
 #include <QTranslator>
 
 #include "crucirco/version.h"
+#include "forms/qt/accessibility.h"
 #include "forms/qt/fonts.h"
 #include "forms/qt/qt_text.h"
 #include "forms/qt/pictures.h"
@@ -28,6 +29,7 @@ void prepareApplication(QApplication& app)
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
     fonts::registerSubstitutes();
+    installAccessibility();
 }
 
 DesktopProgram::DesktopProgram(MessageBoxes& boxes)

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "forms/qt/accessibility.h"
 #include "forms/qt/wrapping_button.h"
 
 namespace crucirco {
@@ -18,7 +19,7 @@ MainMenuWindow::MainMenuWindow(MainMenu& menu, Navigator& navigator, HandlerGate
     welcome->setWordWrap(true);
     welcome->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* logo = new QLabel(this);
+    auto* logo = new PictureLabel(this);
     logo->setObjectName(QStringLiteral("imgLogo"));
     logo->setGeometry(Twips::rect(120, 480, 1455, 1545));
     logo->setPixmap(logoPixmap());

@@ -5,6 +5,7 @@
 #include <QLayout>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include "screens/qt/two_player_window.h"
 #include "screens/qt/versus_window.h"
@@ -36,14 +37,59 @@ constexpr std::array<Builder, kWindows.size()> kBuilders{
     build<AboutWindow, AboutDialog>,
 };
 
-void centreOnScreen(QWidget* widget)
+// Centres the whole window on the screen, its frame and title bar included.
+void centreOnScreen(QWidget* widget, const QMargins& frame)
 {
     if (widget->layout())
         widget->layout()->activate();
     widget->adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        widget->move(screen->availableGeometry().center() - widget->rect().center());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect whole(QPoint(), widget->size().grownBy(frame));
+    const QPoint corner = screen->availableGeometry().center() - whole.center();
+    widget->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), widget->size()));
 }
+
+// The window manager tells a frame's size only once it has framed the
+// window, by the time the window is first on the screen. A window is centred
+// with the frame its kind had last, and centred again then if it differs.
+class CentreWhenFramed final : public QObject {
+public:
+    CentreWhenFramed(QWidget* widget, bool titleBar)
+        : QObject(widget)
+        , widget_(widget)
+        , titleBar_(titleBar)
+    {
+        centreOnScreen(widget, lastFrame(titleBar));
+        widget->windowHandle()->installEventFilter(this);
+    }
+
+private:
+    static QMargins& lastFrame(bool titleBar)
+    {
+        static QMargins frames[2];
+        return frames[titleBar ? 1 : 0];
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* window = static_cast<QWindow*>(watched);
+        if (event->type() != QEvent::Expose || !window->isExposed())
+            return false;
+        window->removeEventFilter(this);
+        QMargins& last = lastFrame(titleBar_);
+        if (window->frameMargins() != last) {
+            last = window->frameMargins();
+            centreOnScreen(widget_, last);
+        }
+        deleteLater();
+        return false;
+    }
+
+    QWidget* widget_;
+    bool titleBar_;
+};
 
 } // namespace
 
@@ -70,7 +116,11 @@ QWidget* QtWindowHost::window(Window window) const
 void QtWindowHost::windowLoaded(Form& form)
 {
     QWidget* widget = kBuilders[indexOf(form.id())](form, *program_, gate_);
-    centreOnScreen(widget);
+    const bool titleBar = specOf(form.id()).titleBar;
+    widget->winId();
+    if (!titleBar)
+        askForBorderWithoutTitle(widget);
+    new CentreWhenFramed(widget, titleBar);
     windows_[indexOf(form.id())] = widget;
 }
 

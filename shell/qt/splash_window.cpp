@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "forms/qt/accessibility.h"
 
 namespace crucirco {
 
@@ -58,13 +59,14 @@ SplashWindow::SplashWindow(SplashScreen& splash, Navigator& navigator, HandlerGa
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(Twips::rect(120, 60, 7080, 4515));
     frame->setAutoFillBackground(true);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken); // an etched outline
     QPalette green = frame->palette();
     green.setColor(QPalette::Window, kDarkGreen);
     // The labels' text takes the system's highlighted-text colour.
     green.setColor(QPalette::WindowText, palette().color(QPalette::HighlightedText));
     frame->setPalette(green);
 
-    auto* logo = new QLabel(frame);
+    auto* logo = new PictureLabel(frame);
     logo->setObjectName(QStringLiteral("imgLogo"));
     logo->setGeometry(Twips::rect(360, 795, 1455, 1545));
     logo->setPixmap(logoPixmap());
@@ -97,13 +99,12 @@ SplashWindow::SplashWindow(SplashScreen& splash, Navigator& navigator, HandlerGa
             lblVersion_ = label;
         fitToText(label);
     }
-    // Empty, but a screen reader still says what it is.
-    frame->findChild<QLabel*>(QStringLiteral("lblWarning"))->setAccessibleName(QStringLiteral("Advertencia"));
 
     auto* timer1 = new QTimer(this);
     timer1->setObjectName(QStringLiteral("Timer1"));
     timer1->setSingleShot(true);
     timer1->setInterval(SplashScreen::kCloseAfterMs);
+    timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may close the splash up to 5 % early
     connect(timer1, &QTimer::timeout, this, [this] { forward([this] { splash_.Timer1_Timer(); }); });
     timer1->start();
     refresh();

@@ -1,68 +1,35 @@
-// What assistive technology reads from the windows: a name for every
-// control, and board cells that say their mark, in Spanish, as it changes.
+// What a keyboard user and a screen reader meet in the windows: every window
+// and control named in its role, the board's cells as buttons that play, one
+// event for each thing that changes, and the keys reaching what has the focus.
 
-#include <QAccessible>
-#include <QRegularExpression>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
-#include "tests/quality/every_window.h"
+#include "shell/qt/desktop_program.h"
 
 using namespace crucirco;
-using namespace crucirco::widgets;
 
-namespace {
+static QtMessageBoxes boxes;
+// The message boxes, each closed as it comes; and what a screen reader hears:
+// the new name of each cell or tally that changes, and each announcement
+// ("» " and its text).
+static QStringList shown, heard;
 
-struct Node {
-    QString path; // object names, or child numbers, from the window down
-    QAccessible::Role role;
-    QString name;
-};
 
-void collect(QAccessibleInterface* node, const QString& path, QList<Node>* nodes)
+static QWidget* open(DesktopProgram& game, Window window) // shown, and active as a window the user opened is
 {
-    nodes->append({path, node->role(), node->text(QAccessible::Name)});
-    for (int i = 0; i < node->childCount(); ++i) {
-        QAccessibleInterface* child = node->child(i);
-        if (!child)
-            continue;
-        const QString name = child->object() ? child->object()->objectName() : QString();
-        collect(child, path + QLatin1Char('/') + (name.isEmpty() ? QString::number(i) : name), nodes);
-    }
+    return game.program().show(window), QTest::qWaitForWindowActive(game.host().window(window)) ? game.host().window(window) : nullptr;
 }
 
-// The window's accessible tree as a screen reader walks it, its menu bar
-// and pull-down menus included.
-QList<Node> accessibleTree(QWidget* window)
-{
-    QList<Node> nodes;
-    if (QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window))
-        collect(root, window->objectName(), &nodes);
-    return nodes;
-}
-
-// What holds other controls only: a screen reader announces it by its role
-// and goes on to the controls inside.
-bool isContainer(QAccessible::Role role)
-{
-    return role == QAccessible::Client || role == QAccessible::Border || role == QAccessible::Pane
-        || role == QAccessible::Grouping || role == QAccessible::MenuBar || role == QAccessible::PopupMenu;
-}
-
-// The name the tree gives the control at `path`.
-QString nameAt(QWidget* window, const QString& path)
-{
-    for (const Node& node : accessibleTree(window)) {
-        if (node.path == path)
-            return node.name;
-    }
-    return QStringLiteral("<no %1>").arg(path);
-}
-
-QString cellName(QWidget* window, int index)
-{
-    return nameAt(window, window->objectName() + QStringLiteral("/client/lbl%1").arg(index));
-}
-
-} // namespace
+static QWidget* child(QWidget* window, const char* name) { return window->findChild<QWidget*>(QLatin1String(name)); }
+static QString place(const QString& cellName) { return cellName.section(QLatin1Char(':'), 0, 0).mid(1); } // "ila 2, columna 3"
+static bool announced() { return !heard.isEmpty() && heard.last().startsWith(QStringLiteral("» ")); }
+static void press(QWidget* cell) { QAccessible::queryAccessibleInterface(cell)->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); }
 
 class AccessibilityTests final : public QObject {
     Q_OBJECT
@@ -71,79 +38,96 @@ private slots:
     void initTestCase()
     {
         prepareApplication(*qApp);
-        QAccessible::setActive(true);
+        // As when a screen reader listens: only then are events sent.
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            if (event->type() == QAccessible::NameChanged && event->object()->objectName().startsWith(QLatin1String("lbl")))
+                heard << event->accessibleInterface()->text(QAccessible::Name);
+            if (event->type() == QAccessible::ObjectShow && event->accessibleInterface()->role() == QAccessible::Notification)
+                heard << QStringLiteral("» ") + event->accessibleInterface()->child(0)->text(QAccessible::Name);
+        });
+        auto* closer = new QTimer(qApp);
+        closer->callOnTimeout([] { if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) shown << box->text(), box->done(0); });
+        closer->start(20);
     }
-    void cleanup() { QVERIFY(!exitRequested()); }
+    void init() { heard.clear(), shown.clear(); }
 
-    void everyControlHasASpanishName();
-    void cellsSayTheirMarkAsItChanges();
-    void cellsSayTheMachinesReply();
-};
-
-// Every window, and every control in it that is more than a frame around
-// others, has a name with words in it, not an empty one or a bare "#".
-void AccessibilityTests::everyControlHasASpanishName()
-{
-    ScriptedGame game;
-    const QRegularExpression word(QStringLiteral("\\p{L}"));
-    int controls = 0;
-    for (QWidget* window : quality::openEveryWindow(game)) {
-        QVERIFY(window);
-        const QList<Node> tree = accessibleTree(window);
-        QVERIFY2(tree.size() > 5, qPrintable(window->objectName()));
-        QStringList unnamed;
-        for (const Node& node : tree) {
-            const bool isWindow = &node == &tree.first();
-            if (!isWindow && isContainer(node.role))
-                continue;
-            ++controls;
-            if (!node.name.contains(word))
-                unnamed << QStringLiteral("%1 (role %2, \"%3\")").arg(node.path).arg(int(node.role)).arg(node.name);
+    // Each window is a window or dialog with a name; each control says what
+    // it is in words, but labels without text; the cells are buttons that
+    // cannot take the focus and can be pressed; pictures are pictures.
+    void windowsAndControlsSayWhatTheyAre()
+    {
+        DesktopProgram game(boxes);
+        for (Window window : {Window::About, Window::TwoPlayer, Window::VersusMachine, Window::MainMenu, Window::Splash}) {
+            QList<QAccessibleInterface*> nodes{QAccessible::queryAccessibleInterface(open(game, window))};
+            QVERIFY(nodes[0]->role() == QAccessible::Window || nodes[0]->role() == QAccessible::Dialog);
+            for (int n = 0; n < nodes.size(); ++n) {
+                for (int i = 0; i < nodes[n]->childCount(); ++i)
+                    nodes << nodes[n]->child(i);
+                const auto* label = qobject_cast<QLabel*>(nodes[n]->object());
+                const QString name = nodes[n]->text(QAccessible::Name);
+                if (nodes[n]->role() == QAccessible::Button && name.contains(QStringLiteral("columna")))
+                    QVERIFY(!nodes[n]->state().focusable && name.endsWith(QStringLiteral(": vacía"))
+                            && nodes[n]->actionInterface()->actionNames() == QStringList{QAccessibleActionInterface::pressAction()});
+                else if (label && label->text().isEmpty() && label->pixmap().isNull())
+                    QVERIFY2(name.isEmpty(), qPrintable(name));
+                else if (!QList{QAccessible::Client, QAccessible::Border, QAccessible::MenuBar, QAccessible::PopupMenu}.contains(nodes[n]->role()))
+                    QVERIFY2(name.size() > 1, qPrintable(nodes[n]->object()->objectName())); // not a bare "#"
+            }
         }
-        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("; "))));
+        for (auto [window, picture] : {std::pair(Window::Splash, "imgLogo"), {Window::MainMenu, "imgLogo"}, {Window::About, "Label1"}})
+            QCOMPARE(QAccessible::queryAccessibleInterface(child(game.host().window(window), picture))->role(), QAccessible::Graphic);
     }
-    qInfo("%d named windows and controls", controls);
-}
 
-// A real click and the digit keys, on the main keyboard and on the keypad,
-// each change what the played cell says, and only that cell's.
-void AccessibilityTests::cellsSayTheirMarkAsItChanges()
-{
-    ScriptedGame game;
-    QWidget* two = showWindow(game.desktop, Window::TwoPlayer);
-    QVERIFY(two);
-    for (int i = 0; i < 9; ++i)
-        QCOMPARE(cellName(two, i), QStringLiteral("Casilla %1: vacía").arg(i + 1));
+    // The machine's reply, the user's move pressed through the screen reader
+    // and a new game each rename the cells that changed, once, and are
+    // announced together; a win renames its tally alone.
+    void eachChangeIsToldOnce()
+    {
+        DesktopProgram game(boxes);
+        QWidget* versus = open(game, Window::VersusMachine);
+        QTRY_VERIFY(announced());
+        const QString first = place(heard[0]);
+        QCOMPARE(heard, QStringList({QStringLiteral("F%1: cruz").arg(first), QStringLiteral("» Cruz en f") + first}));
+        heard.clear();
+        press(child(versus, first == QStringLiteral("ila 2, columna 2") ? "lbl0" : "lbl4"));
+        QTRY_VERIFY(announced());
+        const QString mine = place(heard.value(0)), reply = place(heard.value(1));
+        QCOMPARE(heard, QStringList({"F" + mine + ": círculo", "F" + reply + ": cruz", "» Círculo en f" + mine + ". Cruz en f" + reply}));
+        heard.clear();
+        QTest::keyClick(versus, Qt::Key_F2);
+        QTRY_VERIFY(announced());
+        QCOMPARE(heard.filter(QStringLiteral("vacía")).size(), 3); // and the machine's first cross, and:
+        QVERIFY(heard.size() == 5 && heard[4].startsWith(QStringLiteral("» Nueva partida. Cruz en")));
 
-    clickCell(two, 4);
-    QCOMPARE(cellName(two, 4), QStringLiteral("Casilla 5: X"));
-
-    // Keys go to whichever control has the focus and reach the window from there.
-    QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : two;
-    QTest::keyClick(focus, Qt::Key_9); // reading order: the bottom right cell
-    QCOMPARE(cellName(two, 8), QStringLiteral("Casilla 9: O"));
-    QTest::keyClick(focus, Qt::Key_7, Qt::KeypadModifier); // the keypad's 7: the top left cell
-    QCOMPARE(cellName(two, 0), QStringLiteral("Casilla 1: X"));
-    for (int i : {1, 2, 3, 5, 6, 7})
-        QCOMPARE(cellName(two, i), QStringLiteral("Casilla %1: vacía").arg(i + 1));
-}
-
-// The machine's cross, played from its timer and not from any input, is
-// said too; every cell says what it shows.
-void AccessibilityTests::cellsSayTheMachinesReply()
-{
-    ScriptedGame game;
-    QWidget* versus = showWindow(game.desktop, Window::VersusMachine);
-    QVERIFY(versus);
-    QTRY_COMPARE_WITH_TIMEOUT(countMarks(versus, u'X'), 1, 5000);
-    clickCell(versus, int(boardText(versus).indexOf(u'.')));
-    QTRY_COMPARE_WITH_TIMEOUT(countMarks(versus, u'X'), 2, 5000);
-    const QString board = boardText(versus);
-    for (int i = 0; i < 9; ++i) {
-        const QString mark = board[i] == u'.' ? QStringLiteral("vacía") : QString(board[i]);
-        QCOMPARE(cellName(versus, i), QStringLiteral("Casilla %1: %2").arg(i + 1).arg(mark));
+        QWidget* two = open(game, Window::TwoPlayer);
+        for (const char* cell : {"lbl0", "lbl3", "lbl1", "lbl4", "lbl2"})
+            press(child(two, cell));
+        QTRY_COMPARE(shown, QStringList{QStringLiteral("La cruz gana!!!")});
+        QCOMPARE(heard.filter(QStringLiteral("Victorias")), QStringList{QStringLiteral("Victorias de la cruz: 1")});
     }
-}
+
+    // Enter presses the focused button in every window; Tab lands on the
+    // selected difficulty and the arrows move among them; once the box about
+    // the system information viewer is closed, About has the focus again.
+    void keysReachWhatHasTheFocus()
+    {
+        DesktopProgram game(boxes);
+        QTest::keyClick(child(open(game, Window::MainMenu), "cmdVsMaquina"), Qt::Key_Return);
+        QVERIFY(!game.host().window(Window::MainMenu));
+        QWidget* versus = open(game, Window::VersusMachine);
+        child(versus, "cmdReiniciar")->setFocus();
+        for (const char* stop : {"Option2", "Command1", "Check1", "cmdReiniciar"}) { // Option2 is the one selected
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(stop));
+        }
+
+        QWidget* about = open(game, Window::About);
+        QTest::keyClick(child(about, "cmdSysInfo"), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(shown, QStringList{QStringLiteral("System Information Is Unavailable At This Time")});
+        QTRY_COMPARE(QApplication::activeWindow(), about);
+    }
+};
 
 QTEST_MAIN(AccessibilityTests)
 #include "accessibility_test.moc"

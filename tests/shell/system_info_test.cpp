@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "crucirco/version.h"
 #include "shell/system_info.h"
 #include "tools/scripted/scripted_platform.h"
 
@@ -66,6 +67,42 @@ TEST_F(SystemInfo, TheViewerStartsFromEitherKeyOrTheUserHearsOneBox)
     EXPECT_EQ(launcher.started, (std::vector<std::u16string>{u"C:\\SI\\MSINFO32.EXE", u"C:\\msinfo.exe"}));
     launcher.startFails = true;
     EXPECT_EQ(start(), unavailable);
+}
+
+TEST_F(SystemInfo, TheVersionsAndTheViewerButtonOfTheShellWindows)
+{
+    scripted::Random random;
+    scripted::Events events;
+    scripted::FixedClock clock;
+    scripted::WindowLog windows{out};
+    Program program{Program::Services{boxes, events, clock, random, store, launcher}, windows};
+    program.show(Window::Splash);
+    program.show(Window::About);
+    // The splash gives the whole version, About only its first two numbers.
+    EXPECT_EQ(program.splash()->versionCaption(), "Version " + std::string(version::kText));
+    const std::string majorMinor(version::kText.substr(0, version::kText.rfind('.')));
+    EXPECT_EQ(program.about()->versionCaption(), "Versión " + majorMinor);
+    out.str("");
+    program.about()->cmdSysInfo_Click();
+    EXPECT_EQ(out.str(), "box Crucirco | System Information Is Unavailable At This Time | OK\n");
+    // A confirmed "&Salir" closes every window at once.
+    program.show(Window::TwoPlayer);
+    boxes.push(Answer::Ok);
+    program.twoPlayer()->mnuEnd_Click();
+    EXPECT_TRUE(program.ending());
+    EXPECT_FALSE(program.anyLoaded());
+}
+
+TEST_F(SystemInfo, AnyErrorOnTheWayToTheViewerEndsInTheBox)
+{
+    struct Broken final : ConfigStore {
+        std::optional<StoredValue> read(KeyRoot, std::u16string_view, std::u16string_view) override
+        {
+            throw std::runtime_error("the store broke");
+        }
+    } broken;
+    StartSysInfo(broken, launcher, boxes);
+    EXPECT_EQ(out.str(), "box Crucirco | System Information Is Unavailable At This Time | OK\n");
 }
 
 TEST(ViewerOnPath, TheFirstViewerInstalledOnThePathIsTheOneTheProgramStarts)

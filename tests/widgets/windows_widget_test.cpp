@@ -94,10 +94,12 @@ private slots:
             auto* main = qobject_cast<QMainWindow*>(window); // a game screen: the menu bar over the client area
             QCOMPARE((main ? main->centralWidget() : window)->size(), Twips::size(row.width, row.height));
             QVERIFY(window->isVisible() && window->size() == window->minimumSize() && window->size() == window->maximumSize());
-            const Qt::WindowFlags f = window->windowFlags(); // no frame, a close button, a minimise button, the task bar, no maximise button
-            QCOMPARE(QList<bool>({f.testFlags(Qt::FramelessWindowHint), f.testFlags(Qt::WindowCloseButtonHint), f.testFlags(Qt::WindowMinimizeButtonHint),
+            // A title bar (the splash's type asks for none) and its buttons: close, minimise, no maximise; the task bar.
+            const bool titled = window->windowType() != Qt::SplashScreen && window->windowFlags().testFlags(Qt::WindowTitleHint);
+            const Qt::WindowFlags f = titled ? window->windowFlags() : Qt::WindowFlags();
+            QCOMPARE(QList<bool>({titled, f.testFlags(Qt::WindowCloseButtonHint), f.testFlags(Qt::WindowMinimizeButtonHint),
                                   window->windowType() == Qt::Window, !f.testFlags(Qt::WindowMaximizeButtonHint)}),
-                     QList<bool>({!row.titleBar, row.titleBar, row.minimizeButton, row.inTaskBar, true}));
+                     QList<bool>({row.titleBar, row.titleBar, row.minimizeButton, row.inTaskBar, true}));
             QStringList menu; // its captions and keys; what the keys do is played below
             for (const QAction* a : window->findChildren<QAction*>())
                 if (auto* m = qobject_cast<QMenu*>(a->parent()); m && !a->shortcut().isEmpty()) menu << m->title() + ": " + a->text() + ' ' + a->shortcut().toString();

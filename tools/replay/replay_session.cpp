@@ -4,6 +4,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "core/board_text.h"
 #include "opponent/machine_opponent.h"
 #include "screens/outcome_effects.h"
 
@@ -69,34 +70,6 @@ double parseDraw(const std::string& text)
     if (value >= 1.0)
         throw ScriptError("random number out of range: " + text);
     return value;
-}
-
-Board parseBoard(const std::string& text)
-{
-    Board board;
-    int cell = 0;
-    for (char c : text) {
-        if (c == '|')
-            continue;
-        if (cell >= kCellCount || (c != 'X' && c != 'O' && c != '.'))
-            throw ScriptError("not a board: " + text);
-        board.set(cell++, c == 'X' ? Mark::Cross : c == 'O' ? Mark::Circle : Mark::Empty);
-    }
-    if (cell != kCellCount)
-        throw ScriptError("not a board: " + text);
-    return board;
-}
-
-std::string boardText(const Board& board)
-{
-    std::string text;
-    for (int cell = 0; cell < kCellCount; ++cell) {
-        if (cell > 0 && cell % 3 == 0)
-            text += '|';
-        const std::string_view caption = captionOf(board.at(cell));
-        text += caption.empty() ? std::string_view(".") : caption;
-    }
-    return text;
 }
 
 int bit(Flag16 flag) { return isTrue(flag) ? 1 : 0; }

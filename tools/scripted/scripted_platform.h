@@ -31,13 +31,11 @@ class Random final : public RandomSource {
 public:
     void push(double r) { queue_.push_back(r); }
     double draw() override;
-    void reseed(std::uint32_t seed) override { seeds_.push_back(seed); }
-    const std::vector<std::uint32_t>& seeds() const { return seeds_; }
-    std::size_t pending() const { return queue_.size(); }
+    // A script's numbers come from its queue, whatever the clock says.
+    void reseed(std::uint32_t) override {}
 
 private:
     std::deque<double> queue_;
-    std::vector<std::uint32_t> seeds_;
 };
 
 class Boxes final : public MessageBoxes {

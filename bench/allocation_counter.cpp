@@ -1,4 +1,4 @@
-#include "tests/opponent/allocation_counter.h"
+#include "bench/allocation_counter.h"
 
 #include <atomic>
 #include <cstdlib>

@@ -1,0 +1,161 @@
+#include "forms/qt/accessibility.h"
+
+#include <QAccessibleWidget>
+#include <QMouseEvent>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace crucirco {
+
+namespace {
+
+class SpokenLabelInterface final : public QAccessibleWidget {
+public:
+    explicit SpokenLabelInterface(SpokenLabel* label)
+        : QAccessibleWidget(label, label->pressable() ? QAccessible::Button : QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? label()->spokenName() : QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override
+    {
+        return label()->pressable() ? QStringList{pressAction()} : QStringList{};
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action != pressAction() || !label()->pressable())
+            return;
+        // Played from the event loop, as a click is: a move may open a box,
+        // and the screen reader's call must not wait until it is closed.
+        QTimer::singleShot(0, label(), [label = label()] { emit label->clicked(); });
+    }
+
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    SpokenLabel* label() const { return static_cast<SpokenLabel*>(widget()); }
+};
+
+QAccessibleInterface* makeInterface(const QString& key, QObject* object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (auto* label = qobject_cast<SpokenLabel*>(widget))
+        return new SpokenLabelInterface(label);
+    if (dynamic_cast<Announcer*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (qobject_cast<PictureLabel*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    // A window built on a plain widget is a window, not a filler in one.
+    if (widget->isWindow() && key == QLatin1String("QWidget"))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    return nullptr;
+}
+
+// The line a notification holds: read out, never drawn.
+class UnpaintedLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+};
+
+std::vector<Announcer*>& announcers()
+{
+    static std::vector<Announcer*> all;
+    return all;
+}
+
+} // namespace
+
+void installAccessibility()
+{
+    // Qt asks its own factory first for each class, from the most derived:
+    // this one is asked about the program's own classes before Qt's, and
+    // about plain windows, which Qt's leaves to the fallback.
+    static const bool installed = (QAccessible::installFactory(makeInterface), true);
+    (void)installed;
+}
+
+SpokenLabel::SpokenLabel(Namer namer, bool pressable, QWidget* parent)
+    : QLabel(parent)
+    , namer_(std::move(namer))
+    , pressable_(pressable)
+{
+}
+
+QString SpokenLabel::spokenName() const
+{
+    return text().isEmpty() && !pressable_ ? QString() : namer_(text());
+}
+
+void SpokenLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (pressable_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+Announcer::Announcer(QWidget* parent)
+    : QWidget(parent)
+    , line_(new UnpaintedLabel(this))
+{
+    setObjectName(QStringLiteral("aviso"));
+    setAccessibleName(QStringLiteral("Avisos"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 1, 1);
+    line_->setGeometry(0, 0, 1, 1);
+    // Shown with the first message: shown with its window, it would be read
+    // out empty as the window opens.
+    hide();
+    gather_.setSingleShot(true);
+    gather_.setInterval(kGatherMs);
+    connect(&gather_, &QTimer::timeout, this, [this] { speak(); });
+    announcers().push_back(this);
+}
+
+Announcer::~Announcer()
+{
+    auto& all = announcers();
+    all.erase(std::remove(all.begin(), all.end(), this), all.end());
+}
+
+void Announcer::say(const QString& message)
+{
+    pending_ << message;
+    if (!gather_.isActive())
+        gather_.start();
+}
+
+void Announcer::speakPendingNow()
+{
+    for (Announcer* announcer : announcers()) {
+        if (!announcer->pending_.isEmpty())
+            announcer->speak();
+    }
+}
+
+void Announcer::speak()
+{
+    gather_.stop();
+    line_->setText(pending_.join(QStringLiteral(". ")));
+    pending_.clear();
+    if (!window()->isVisible())
+        return;
+    if (isHidden()) {
+        show(); // which tells the screen reader
+        return;
+    }
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+} // namespace crucirco

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QAccessible>
+#include <QLabel>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+
+namespace crucirco {
+
+// How the windows present themselves to screen readers, beyond what Qt's own
+// widgets say: installed once the application exists, before any window.
+void installAccessibility();
+
+// A label showing a picture, or a glyph standing in for one, as the About
+// window's "#" does: a graphic to screen readers.
+class PictureLabel final : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+};
+
+// A label whose spoken name is made from its text, so that it changes, with
+// the one event QLabel sends for a new text, exactly when the text does (an
+// accessible name set on it would silence that). An empty label has no name
+// of its own, unless it can be pressed: then it is a button, and its press
+// action does what a click does.
+class SpokenLabel : public QLabel {
+    Q_OBJECT
+public:
+    using Namer = std::function<QString(const QString& text)>;
+    SpokenLabel(Namer namer, bool pressable, QWidget* parent);
+
+    QString spokenName() const;
+    bool pressable() const { return pressable_; }
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Namer namer_;
+    bool pressable_;
+};
+
+// Tells a screen reader what happened without moving the focus: a
+// notification holding one line of text, shown again for each message.
+// Messages said within kGatherMs of the first are spoken as one, so that a
+// move and the machine's reply 100 ms later are both heard, not one cut off
+// by the other; a message box about to open has them spoken first.
+class Announcer final : public QWidget {
+public:
+    static constexpr int kGatherMs = 250;
+
+    explicit Announcer(QWidget* parent);
+    ~Announcer() override;
+
+    void say(const QString& message);
+
+    static void speakPendingNow();
+
+private:
+    void speak();
+
+    QLabel* line_;
+    QStringList pending_;
+    QTimer gather_;
+};
+
+} // namespace crucirco
