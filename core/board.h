@@ -3,7 +3,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <stdexcept>
 #include <string_view>
 
@@ -24,18 +23,6 @@ constexpr std::string_view captionOf(Mark mark)
         break;
     }
     return "";
-}
-
-// The mark whose caption is exactly `text`; any other text is no mark at all.
-constexpr std::optional<Mark> markFromCaption(std::string_view text)
-{
-    if (text == "X")
-        return Mark::Cross;
-    if (text == "O")
-        return Mark::Circle;
-    if (text.empty())
-        return Mark::Empty;
-    return std::nullopt;
 }
 
 inline constexpr int kCellCount = 9;

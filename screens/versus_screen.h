@@ -27,7 +27,6 @@ public:
     Difficulty difficulty() const { return difficulty_; }
     bool userStarts() const { return userStarts_; }
     bool timerEnabled() const { return timerEnabled_; }
-    bool machineTurnInProgress() const { return turnInProgress_; }
 
     void lbl_Click(int index) override;
     void Timer1_Timer();

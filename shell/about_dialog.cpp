@@ -7,7 +7,6 @@ namespace crucirco {
 void AboutDialog::Form_Load()
 {
     lblVersion_ = "Versión " + std::to_string(version::kMajor) + "." + std::to_string(version::kMinor);
-    refreshView();
 }
 
 void AboutDialog::cmdOK_Click()

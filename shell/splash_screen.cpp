@@ -8,7 +8,6 @@ void SplashScreen::Form_Load()
 {
     lblVersion_ = "Version " + std::to_string(version::kMajor) + "." + std::to_string(version::kMinor) + "."
         + std::to_string(version::kPatch);
-    refreshView();
 }
 
 void SplashScreen::Timer1_Timer()

@@ -110,10 +110,9 @@ struct Storm {
         QWidget* window = game_.window(id);
         if (!window) return void(seen = Seen{});
         const auto name = [&] { return window->objectName() + ": " + boardText(window) + ' '; };
-        Board board;
-        for (int i = 0; i < 9; ++i)
-            if (const std::optional<Mark> mark = markFromCaption(cell(window, i)->text().toStdString())) board.set(i, *mark);
-            else return fail(name() + "a cell holds " + cell(window, i)->text());
+        const std::optional<Board> shown = shownBoard(window);
+        if (!shown) return fail(name() + "a cell holds something else than a mark");
+        const Board board = *shown;
         static const QRegularExpression digits("^(|[1-9][0-9]*)$");
         const QString tallies[2] = {text(window, "lblX"), text(window, "lblO")};
         if (!digits.match(tallies[0]).hasMatch() || !digits.match(tallies[1]).hasMatch())

@@ -8,6 +8,7 @@
 #include <QtWidgets>
 #include <sstream>
 
+#include "core/board_text.h"
 #include "forms/qt/qt_platform.h"
 #include "shell/qt/desktop_program.h"
 #include "tools/scripted/scripted_platform.h"
@@ -57,10 +58,20 @@ inline QAbstractButton* button(const QWidget* window, const QString& caption) {
 inline void click(QWidget* widget) { QVERIFY2(widget, "a click on a control that is not there"); QTest::mouseClick(widget, Qt::LeftButton); }
 inline void clickCell(QWidget* window, int index) { click(cell(window, index)); }
 
-inline QString boardText(const QWidget* window) { // nine characters, '.' for an empty cell
-    QString board;
-    for (int i = 0; i < 9; ++i) board += cell(window, i)->text().isEmpty() ? QStringLiteral(".") : cell(window, i)->text();
-    return board;
+// The board a window shows; nothing when a cell holds anything but "X", "O" or "".
+inline std::optional<Board> shownBoard(const QWidget* window) {
+    std::string cells;
+    for (int i = 0; i < 9; ++i) {
+        const QString caption = cell(window, i)->text();
+        if (caption != "X" && caption != "O" && !caption.isEmpty()) return std::nullopt;
+        cells += caption.isEmpty() ? '.' : char(caption[0].unicode());
+    }
+    return parseBoard(cells);
+}
+// In the game's one notation, "XO.|...|..X".
+inline QString boardText(const QWidget* window) {
+    const std::optional<Board> board = shownBoard(window);
+    return board ? QString::fromStdString(crucirco::boardText(*board)) : QStringLiteral("(not a board)");
 }
 inline int countMarks(const QWidget* window, QChar mark) { return int(boardText(window).count(mark)); }
 
