@@ -14,7 +14,8 @@ signal.alarm(60)  # the watchdog: a run that hangs is ended, and fails
 dies_with_this = dict(preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGKILL))  # however this ends
 xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, **dies_with_this)
-os.environ.update(DISPLAY=":" + xvfb.stdout.readline().decode().strip(), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+os.environ.update(DISPLAY=":" + xvfb.stdout.readline().decode().strip(), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                  QT_QPA_PLATFORM="xcb")  # a real display, whatever the caller runs the tests on
 subprocess.Popen([sys.argv[1]], **dies_with_this)
 heard = []  # the cells' new names and the announcements ("» " and the text), in order
 
