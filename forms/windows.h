@@ -12,7 +12,7 @@ enum class Window { Splash, MainMenu, VersusMachine, TwoPlayer, About };
 // Everything the program says about a window as a whole, one row each:
 // the framework, the program, its windows on screen, the tools and the
 // tests all read it from here.
-struct WindowSpec {
+struct WindowRow {
     Window id;
     std::string_view name;  // the window's own name, frmMain and so on
     std::string_view title; // its title bar; empty where it has none
@@ -23,7 +23,7 @@ struct WindowSpec {
     bool inTaskBar;
 };
 
-inline constexpr std::array<WindowSpec, 5> kWindows{{
+inline constexpr std::array<WindowRow, 5> kWindows{{
     {Window::Splash, "frmSplash", "", "app", 7260, 4635, false, false, false},
     {Window::MainMenu, "frmMain", "Crucirco Velquor", "app", 4680, 3195, true, false, true},
     {Window::VersusMachine, "frmVSMaquina", "Crucirco VS Máquina", "versus", 4785, 3840, true, false, true},
@@ -32,8 +32,8 @@ inline constexpr std::array<WindowSpec, 5> kWindows{{
 }};
 
 constexpr std::size_t indexOf(Window window) { return static_cast<std::size_t>(window); }
-constexpr const WindowSpec& specOf(Window window) { return kWindows[indexOf(window)]; }
-constexpr std::string_view windowName(Window window) { return specOf(window).name; }
+constexpr const WindowRow& rowOf(Window window) { return kWindows[indexOf(window)]; }
+constexpr std::string_view windowName(Window window) { return rowOf(window).name; }
 
 constexpr bool rowsInOrder()
 {

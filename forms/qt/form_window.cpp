@@ -11,7 +11,7 @@
 
 namespace crucirco {
 
-Qt::WindowFlags windowFlags(const WindowSpec& window)
+Qt::WindowFlags windowFlags(const WindowRow& window)
 {
     // A fixed dialog border alone: no title bar, no control box, and not in
     // the task bar. Windows draws that border for a tool window without a

@@ -16,7 +16,7 @@
 namespace crucirco {
 
 // How a window's row of the table frames it on the desktop.
-Qt::WindowFlags windowFlags(const WindowSpec& window);
+Qt::WindowFlags windowFlags(const WindowRow& window);
 // Has a window without a title bar framed by a border all the same, where
 // the window system needs telling beyond its flags. Before it is shown.
 void askForBorderWithoutTitle(QWidget* window);
@@ -30,15 +30,15 @@ template <class QtWindow>
 class FormWindow : public QtWindow, public FormView {
 public:
     FormWindow(Form& form, Navigator& navigator, HandlerGate& gate)
-        : QtWindow(nullptr, windowFlags(specOf(form.id())))
+        : QtWindow(nullptr, windowFlags(rowOf(form.id())))
         , form_(form)
         , navigator_(navigator)
         , gate_(gate)
     {
-        const WindowSpec& spec = specOf(form.id());
-        this->setObjectName(toQString(spec.name));
-        this->setWindowTitle(toQString(spec.title));
-        this->setWindowIcon(windowIcon(spec));
+        const WindowRow& row = rowOf(form.id());
+        this->setObjectName(toQString(row.name));
+        this->setWindowTitle(toQString(row.title));
+        this->setWindowIcon(windowIcon(row));
         this->setFont(fonts::windowDefault());
         // A main window's size is its menu bar's and its client area's.
         if constexpr (!std::is_base_of_v<QMainWindow, QtWindow>)
@@ -50,8 +50,8 @@ public:
 protected:
     QSize clientSize() const
     {
-        const WindowSpec& spec = specOf(form_.id());
-        return Twips::size(spec.width, spec.height);
+        const WindowRow& row = rowOf(form_.id());
+        return Twips::size(row.width, row.height);
     }
 
     template <class Handler>

@@ -9,7 +9,7 @@ QPixmap logoPixmap()
     return QPixmap(QStringLiteral(":/assets/logo.jpg"));
 }
 
-QIcon windowIcon(const WindowSpec& window)
+QIcon windowIcon(const WindowRow& window)
 {
     return QIcon(QStringLiteral(":/assets/icons/") + toQString(window.icon) + QStringLiteral(".png"));
 }

@@ -13,6 +13,6 @@ namespace crucirco {
 QPixmap logoPixmap();
 
 // The icon in a window's title bar, named by its row of the window table.
-QIcon windowIcon(const WindowSpec& window);
+QIcon windowIcon(const WindowRow& window);
 
 } // namespace crucirco

@@ -19,7 +19,7 @@ void prepareApplication(QApplication& app)
     QApplication::setOrganizationName(toQString(version::kOrganization));
     QApplication::setApplicationVersion(toQString(version::kText));
     QGuiApplication::setDesktopFileName(toQString(version::kApplicationId));
-    QApplication::setWindowIcon(windowIcon(specOf(Window::MainMenu)));
+    QApplication::setWindowIcon(windowIcon(rowOf(Window::MainMenu)));
     // The program decides itself when it ends: with its last window, once
     // the handler at work is done, or at once on "Salir".
     QApplication::setQuitOnLastWindowClosed(false);

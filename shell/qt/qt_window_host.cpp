@@ -116,7 +116,7 @@ QWidget* QtWindowHost::window(Window window) const
 void QtWindowHost::windowLoaded(Form& form)
 {
     QWidget* widget = kBuilders[indexOf(form.id())](form, *program_, gate_);
-    const bool titleBar = specOf(form.id()).titleBar;
+    const bool titleBar = rowOf(form.id()).titleBar;
     widget->winId();
     if (!titleBar)
         askForBorderWithoutTitle(widget);

@@ -12,7 +12,7 @@
 QList<QPointer<QWidget>> openEveryWindow(ScriptedGame& game) {
     game.program().show(Window::Splash), control<QTimer>(game.window(Window::Splash), "Timer1")->stop();
     QList<QPointer<QWidget>> windows;
-    for (const WindowSpec& row : kWindows) windows << showWindow(game.desktop, row.id);
+    for (const WindowRow& row : kWindows) windows << showWindow(game.desktop, row.id);
     return windows;
 }
 

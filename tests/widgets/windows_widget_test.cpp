@@ -87,7 +87,7 @@ private slots:
 
     void everyWindowAsItsRowSays() {
         ScriptedGame game;
-        for (const WindowSpec& row : kWindows) {
+        for (const WindowRow& row : kWindows) {
             QWidget* window = showWindow(game.desktop, row.id);
             QCOMPARE(window->objectName() + '/' + window->windowTitle(), toQString(row.name) + '/' + toQString(row.title));
             auto* main = qobject_cast<QMainWindow*>(window); // a game screen: the menu bar over the client area

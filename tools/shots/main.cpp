@@ -65,8 +65,8 @@ int main(int argc, char** argv)
     Program& program = desktop.program();
 
     int failures = 0;
-    for (const WindowSpec& spec : kWindows) {
-        const Window window = spec.id;
+    for (const WindowRow& row : kWindows) {
+        const Window window = row.id;
         program.show(window);
         if (window == Window::VersusMachine)
             program.versus()->setBoard(sampleBoard());
