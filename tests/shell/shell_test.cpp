@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/board_text.h"
 #include "crucirco/version.h"
 #include "shell/system_info.h"
 #include "tools/scripted/scripted_platform.h"
@@ -85,6 +86,17 @@ TEST_F(SystemInfo, TheVersionsAndTheViewerButtonOfTheShellWindows)
     out.str("");
     program.about()->cmdSysInfo_Click();
     EXPECT_EQ(out.str(), "box Crucirco | System Information Is Unavailable At This Time | OK\n");
+    // A form shows itself only in the window it has while loaded.
+    struct View final : FormView {
+        int refreshes = 0;
+        void refresh() override { ++refreshes; }
+    } view;
+    program.show(Window::TwoPlayer);
+    program.twoPlayer()->attachView(&view);
+    program.twoPlayer()->setBoard(parseBoard("X..|...|..."));
+    program.unload(Window::TwoPlayer);
+    program.twoPlayer()->setBoard(parseBoard("O..|...|..."));
+    EXPECT_EQ(view.refreshes, 1);
     // A confirmed "&Salir" closes every window at once.
     program.show(Window::TwoPlayer);
     boxes.push(Answer::Ok);
