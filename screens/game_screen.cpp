@@ -44,7 +44,6 @@ void GameScreen::inform(std::string_view text)
 
 Answer GameScreen::confirm(std::string_view text)
 {
-    refreshView();
     return boxes_.confirm(texts::kAppTitle, text);
 }
 

@@ -46,6 +46,8 @@ protected:
     // A box with OK alone and the program's title, the window brought up to
     // date first so that the box never hides a mark not yet drawn.
     void inform(std::string_view text);
+    // A question with OK and Cancel, asked from a menu, when the window shows
+    // every change already.
     Answer confirm(std::string_view text);
 
     Board lbl_;
