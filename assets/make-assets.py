@@ -62,7 +62,7 @@ def modulate(base, field, amplitude):
     factor = field.point(lambda f: max(0, min(255, int(round(128 * (1.0 + amplitude * (f - 128) / 128.0))))))
     bands = []
     for band in base.split():
-        product = ImageChops.multiply(band, factor)          # band * factor * 128 / 255
+        product = ImageChops.multiply(band, factor)  # band * factor * 128 / 255
         bands.append(product.point(lambda v: min(255, int(round(v * 255 / 128)))))
     return Image.merge("RGB", bands)
 
@@ -110,7 +110,8 @@ def hand_line(rng, a, b, bow, wobble, n=80):
     for i in range(n + 1):
         t = i / n
         off = bow * math.sin(math.pi * t) + wobble * (
-            0.65 * math.sin(math.tau * f1 * t + p1) + 0.35 * math.sin(math.tau * f2 * t + p2))
+            0.65 * math.sin(math.tau * f1 * t + p1) + 0.35 * math.sin(math.tau * f2 * t + p2)
+        )
         pts.append((ax + (bx - ax) * t + nx * off, ay + (by - ay) * t + ny * off))
     return pts
 
@@ -118,7 +119,7 @@ def hand_line(rng, a, b, bow, wobble, n=80):
 def hand_circle(rng, centre, radius, n=140):
     """Points of a circle drawn in one go: not quite round, ending past where it began."""
     cx, cy = centre
-    start = rng.uniform(-2.4, -1.6)          # pens tend to start near the top
+    start = rng.uniform(-2.4, -1.6)  # pens tend to start near the top
     sweep = math.tau * rng.uniform(1.06, 1.12)
     squash = rng.uniform(0.9, 0.97)
     tilt = rng.uniform(-0.4, 0.4)
@@ -127,7 +128,7 @@ def hand_circle(rng, centre, radius, n=140):
     pts = []
     for i in range(n + 1):
         t = i / n
-        ang = start - sweep * t                 # counter-clockwise, as most hands draw an O
+        ang = start - sweep * t  # counter-clockwise, as most hands draw an O
         r = radius * (1.0 + 0.05 * math.sin(2 * ang + p)) + drift * t
         x, y = r * math.cos(ang), r * math.sin(ang) * squash
         x, y = x * math.cos(tilt) - y * math.sin(tilt), x * math.sin(tilt) + y * math.cos(tilt)
@@ -159,8 +160,17 @@ def make_logo():
     page = modulate(page, fine, 0.03)
     lw, lh = LOGO_SIZE
     light = Image.new("L", LOGO_SIZE)
-    light.putdata([int(round(128 + 22 * (1.0 - (x / lw + y / lh)) - 10 * ((x / lw - 0.45) ** 2 + (y / lh - 0.5) ** 2)))
-                   for y in range(lh) for x in range(lw)])
+    light.putdata(
+        [
+            int(
+                round(
+                    128 + 22 * (1.0 - (x / lw + y / lh)) - 10 * ((x / lw - 0.45) ** 2 + (y / lh - 0.5) ** 2)
+                )
+            )
+            for y in range(lh)
+            for x in range(lw)
+        ]
+    )
     page = modulate(page, light.resize((w, h), Image.BICUBIC), 0.25)
 
     # A few paper fibres.
@@ -170,13 +180,20 @@ def make_logo():
         x, y = rng.uniform(0, w), rng.uniform(0, h)
         ang = rng.uniform(0, math.pi)
         ln = rng.uniform(4, 12) * s
-        pts = hand_line(rng, (x, y), (x + ln * math.cos(ang), y + ln * math.sin(ang)), rng.uniform(-2, 2) * s, 0.5 * s, 12)
+        pts = hand_line(
+            rng, (x, y), (x + ln * math.cos(ang), y + ln * math.sin(ang)), rng.uniform(-2, 2) * s, 0.5 * s, 12
+        )
         fd.line(pts, fill=rng.randint(20, 45), width=max(1, s // 2))
-    page = Image.composite(Image.new("RGB", (w, h), (170, 150, 120)), page, fibres.filter(ImageFilter.GaussianBlur(s * 0.4)))
+    page = Image.composite(
+        Image.new("RGB", (w, h), (170, 150, 120)), page, fibres.filter(ImageFilter.GaussianBlur(s * 0.4))
+    )
 
     # Ink texture: mostly full, with the faint gaps of a ballpoint.
-    texture = grain(rng, (w // 2, h // 2), 40).resize((w, h), Image.BICUBIC).point(
-        lambda v: max(0, min(255, 200 + (v - 128) // 2 + 35)))
+    texture = (
+        grain(rng, (w // 2, h // 2), 40)
+        .resize((w, h), Image.BICUBIC)
+        .point(lambda v: max(0, min(255, 200 + (v - 128) // 2 + 35)))
+    )
 
     # The grid: two strokes down, two across, each a little crooked.
     left, right, top, bottom = 30 * s, 223 * s, 24 * s, 214 * s
@@ -229,7 +246,7 @@ def make_logo():
     ux, uy = dx / dl, dy / dl
     proj = (cx0 - px) * ux + (cy0 - py) * uy
     fx, fy = px + ux * proj, py + uy * proj
-    tx, ty = 2 * fx - cx0, 2 * fy - cy0          # where the corner's tip lands
+    tx, ty = 2 * fx - cx0, 2 * fy - cy0  # where the corner's tip lands
     # Normal pointing from the fold into the page (towards the tip).
     nx, ny = (tx - fx), (ty - fy)
     depth = math.hypot(nx, ny)
@@ -244,8 +261,12 @@ def make_logo():
         pts = []
         for i in range(n + 1):
             t = i / n
-            pts.append(((1 - t) ** 2 * ax + 2 * (1 - t) * t * cxp + t * t * bx,
-                        (1 - t) ** 2 * ay + 2 * (1 - t) * t * cyp + t * t * by))
+            pts.append(
+                (
+                    (1 - t) ** 2 * ax + 2 * (1 - t) * t * cxp + t * t * bx,
+                    (1 - t) ** 2 * ay + 2 * (1 - t) * t * cyp + t * t * by,
+                )
+            )
         return pts
 
     # Tip pulled a little back towards the fold and sideways: a curl, not a flat fold.
@@ -271,7 +292,9 @@ def make_logo():
     crease = Image.new("L", (w, h), 0)
     ImageDraw.Draw(crease).line([(px, py), (qx, qy)], fill=255, width=6 * s)
     crease = ImageChops.multiply(crease.filter(ImageFilter.GaussianBlur(4 * s)), gap)
-    page = Image.composite(Image.new("RGB", (w, h), (60, 50, 35)), page, crease.point(lambda v: int(v * 0.75)))
+    page = Image.composite(
+        Image.new("RGB", (w, h), (60, 50, 35)), page, crease.point(lambda v: int(v * 0.75))
+    )
 
     # The flap itself: the back of the sheet, shaded like a cylinder rolling over.
     x0 = int(min(p[0] for p in flap_outline)) - 2
@@ -282,7 +305,7 @@ def make_logo():
     values = []
     for yy in range(y0, y1):
         for xx in range(x0, x1):
-            d = ((xx - px) * nx + (yy - py) * ny) / depth   # 0 at the fold, 1 at the tip
+            d = ((xx - px) * nx + (yy - py) * ny) / depth  # 0 at the fold, 1 at the tip
             d = max(0.0, min(1.0, d))
             # Dim at the fold, a bright band a third of the way, then a little dimmer again.
             k = 0.72 + 0.29 * math.sin(min(1.0, d / 0.32) * math.pi / 2) - 0.12 * max(0.0, d - 0.32) / 0.68
@@ -294,7 +317,9 @@ def make_logo():
     # Its free edge, a fine darker line, and a highlight along the fold.
     edge = Image.new("L", (w, h), 0)
     ImageDraw.Draw(edge).line(flap_outline, fill=150, width=max(1, s), joint="curve")
-    page = Image.composite(Image.new("RGB", (w, h), (120, 104, 80)), page, edge.filter(ImageFilter.GaussianBlur(s * 0.3)))
+    page = Image.composite(
+        Image.new("RGB", (w, h), (120, 104, 80)), page, edge.filter(ImageFilter.GaussianBlur(s * 0.3))
+    )
     fold_hi = Image.new("L", (w, h), 0)
     ImageDraw.Draw(fold_hi).line([(px, py), (qx, qy)], fill=110, width=2 * s)
     fold_hi = ImageChops.multiply(fold_hi.filter(ImageFilter.GaussianBlur(s)), flap_mask)
@@ -312,9 +337,9 @@ TILE = (16, 16, 240, 240)
 TILE_RADIUS = 40
 TILE_TOP, TILE_BOTTOM = (253, 249, 238), (236, 226, 201)
 TILE_EDGE = (170, 150, 110)
-GRID_SPAN = (40, 216)            # where the grid strokes start and end
+GRID_SPAN = (40, 216)  # where the grid strokes start and end
 GRID_FIRST, GRID_WIDTH = 88, 16  # first stroke at 88..104, the second mirrored at 152..168
-                                 # (cells 48 units wide)
+# (cells 48 units wide)
 GRID_COLOUR = (52, 56, 84)
 CROSS_CENTRE, CROSS_HALF, CROSS_WIDTH = (64, 64), 13, 13
 CIRCLE_CENTRE, CIRCLE_RADIUS, CIRCLE_WIDTH = (128, 128), 16, 12
@@ -342,16 +367,22 @@ def draw_app_icon(size):
     gd = ImageDraw.Draw(grad)
     for y in range(big):
         t = min(1.0, max(0.0, (y / k - TILE[1]) / (TILE[3] - TILE[1])))
-        gd.line([(0, y), (big, y)], fill=tuple(int(a + (b - a) * t) for a, b in zip(TILE_TOP, TILE_BOTTOM)) + (255,))
+        gd.line(
+            [(0, y), (big, y)],
+            fill=tuple(int(a + (b - a) * t) for a, b in zip(TILE_TOP, TILE_BOTTOM)) + (255,),
+        )
     tile = [round(c * size / 256) * over for c in TILE]
     tile_mask = Image.new("L", (big, big), 0)
-    ImageDraw.Draw(tile_mask).rounded_rectangle([tile[0], tile[1], tile[2] - 1, tile[3] - 1],
-                                                radius=TILE_RADIUS * k, fill=255)
+    ImageDraw.Draw(tile_mask).rounded_rectangle(
+        [tile[0], tile[1], tile[2] - 1, tile[3] - 1], radius=TILE_RADIUS * k, fill=255
+    )
     edge_w = max(over, round(4 * k))
     inner_mask = Image.new("L", (big, big), 0)
     ImageDraw.Draw(inner_mask).rounded_rectangle(
         [tile[0] + edge_w, tile[1] + edge_w, tile[2] - 1 - edge_w, tile[3] - 1 - edge_w],
-        radius=max(0, TILE_RADIUS * k - edge_w), fill=255)
+        radius=max(0, TILE_RADIUS * k - edge_w),
+        fill=255,
+    )
     img.paste(TILE_EDGE + (255,), (0, 0), tile_mask)
     img.paste(grad, (0, 0), inner_mask)
 
@@ -364,7 +395,9 @@ def draw_app_icon(size):
         d.rounded_rectangle([lo, a * over, hi - 1, b * over - 1], radius=rad, fill=GRID_COLOUR + (255,))
 
     def round_line(a, b, width, colour):
-        d.line([(a[0] * k, a[1] * k), (b[0] * k, b[1] * k)], fill=colour + (255,), width=int(round(width * k)))
+        d.line(
+            [(a[0] * k, a[1] * k), (b[0] * k, b[1] * k)], fill=colour + (255,), width=int(round(width * k))
+        )
         for x, y in (a, b):
             r = width * k / 2
             d.ellipse((x * k - r, y * k - r, x * k + r, y * k + r), fill=colour + (255,))
@@ -445,8 +478,13 @@ def draw_versus(size):
         # The machine: a grey head with a screen face and an aerial, bottom right.
         d.rectangle([22 * u, 12 * u, 24 * u - 1, 17 * u - 1], fill=(90, 96, 110, 255))
         d.ellipse([21.5 * u, 10 * u, 24.5 * u, 13 * u], fill=CROSS_COLOUR + (255,))
-        d.rounded_rectangle([15 * u, 16 * u, 31 * u - 1, 31 * u - 1], radius=3 * u, fill=(112, 120, 136, 255),
-                            outline=(52, 56, 70, 255), width=u)
+        d.rounded_rectangle(
+            [15 * u, 16 * u, 31 * u - 1, 31 * u - 1],
+            radius=3 * u,
+            fill=(112, 120, 136, 255),
+            outline=(52, 56, 70, 255),
+            width=u,
+        )
         d.rounded_rectangle([17 * u, 18 * u, 29 * u - 1, 29 * u - 1], radius=u, fill=(28, 34, 52, 255))
         d.rectangle([19 * u, 21 * u, 21 * u - 1, 24 * u - 1], fill=face)
         d.rectangle([25 * u, 21 * u, 27 * u - 1, 24 * u - 1], fill=face)
@@ -522,14 +560,23 @@ def main():
 
     logo = make_logo()
     os.makedirs(out, exist_ok=True)
-    logo.save(os.path.join(out, "logo.jpg"), "JPEG", quality=92, progressive=True, optimize=True,
-              subsampling="4:2:0")
+    logo.save(
+        os.path.join(out, "logo.jpg"),
+        "JPEG",
+        quality=92,
+        progressive=True,
+        optimize=True,
+        subsampling="4:2:0",
+    )
 
     for name, draw in (("versus", draw_versus), ("two-player", draw_two_player)):
         save_png(draw(32), os.path.join(out, "icons", f"{name}.png"))
 
     for size in APP_ICON_SIZES:
-        save_png(draw_app_icon(size), os.path.join(out, "icons", "hicolor", f"{size}x{size}", "apps", f"{APP_ID}.png"))
+        save_png(
+            draw_app_icon(size),
+            os.path.join(out, "icons", "hicolor", f"{size}x{size}", "apps", f"{APP_ID}.png"),
+        )
 
 
 if __name__ == "__main__":

@@ -21,17 +21,17 @@
 #include <set>
 #include <vector>
 
+#include "bench/allocation_counter.h"
 #include "core/lines.h"
 #include "core/outcome.h"
 #include "opponent/machine_opponent.h"
-#include "bench/allocation_counter.h"
-
 
 namespace {
 
 using namespace crucirco;
 
-class CellCycle final : public RandomSource {
+class CellCycle final : public RandomSource
+{
 public:
     double draw() override
     {
@@ -46,19 +46,22 @@ private:
     int next_ = 0;
 };
 
-class NoEvents final : public EventPass {
+class NoEvents final : public EventPass
+{
 public:
     PassResult letEventsRun() override { return PassResult::Continue; }
 };
 
-struct Position {
+struct Position
+{
     Board board;
     VersusFields fields;
 };
 
-struct Mix {
-    std::vector<Board> reachable;    // every reachable position
-    std::vector<Position> inPlay;    // those without a line and with a free cell
+struct Mix
+{
+    std::vector<Board> reachable; // every reachable position
+    std::vector<Position> inPlay; // those without a line and with a free cell
 };
 
 int code(const Board& board)
@@ -69,9 +72,10 @@ int code(const Board& board)
     return c;
 }
 
-struct Seen {
-    std::set<int> explored;  // board and side to move: the same board goes on
-                             // differently after the other side's turn
+struct Seen
+{
+    std::set<int> explored; // board and side to move: the same board goes on
+                            // differently after the other side's turn
     std::set<int> collected; // boards already in the mix
 };
 
@@ -139,7 +143,7 @@ void BM_FindWin(benchmark::State& state)
     report(state, before, boards.size());
 }
 
-template <MoveResult (MachineOpponent::*Move)()>
+template<MoveResult (MachineOpponent::*Move)()>
 void BM_Move(benchmark::State& state)
 {
     const auto& positions = mix().inPlay;
@@ -161,9 +165,21 @@ void BM_Move(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_FindWin)->Repetitions(9)->ReportAggregatesOnly(true);
-BENCHMARK(BM_Move<&MachineOpponent::MachineMoveRandom>)->Name("BM_MoveRandom")->Repetitions(9)->ReportAggregatesOnly(true);
-BENCHMARK(BM_Move<&MachineOpponent::MachineMoveMedium>)->Name("BM_MoveMedium")->Repetitions(9)->ReportAggregatesOnly(true);
-BENCHMARK(BM_Move<&MachineOpponent::MachineMoveHigh>)->Name("BM_MoveHigh")->Repetitions(9)->ReportAggregatesOnly(true);
-BENCHMARK(BM_Move<&MachineOpponent::MachineMoveMaximum>)->Name("BM_MoveMaximum")->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Move<&MachineOpponent::MachineMoveRandom>)
+    ->Name("BM_MoveRandom")
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Move<&MachineOpponent::MachineMoveMedium>)
+    ->Name("BM_MoveMedium")
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Move<&MachineOpponent::MachineMoveHigh>)
+    ->Name("BM_MoveHigh")
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Move<&MachineOpponent::MachineMoveMaximum>)
+    ->Name("BM_MoveMaximum")
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 BENCHMARK_MAIN();

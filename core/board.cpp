@@ -12,8 +12,8 @@ CellIndexError::CellIndexError(int index)
 
 int Board::markCount() const
 {
-    return static_cast<int>(std::count_if(cells_.begin(), cells_.end(),
-                                          [](Mark m) { return m != Mark::Empty; }));
+    return static_cast<int>(
+        std::count_if(cells_.begin(), cells_.end(), [](Mark m) { return m != Mark::Empty; }));
 }
 
 } // namespace crucirco

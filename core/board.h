@@ -29,14 +29,16 @@ inline constexpr int kCellCount = 9;
 
 // Raised when a cell outside 0 to 8 is addressed, the only fault a cell
 // access can have.
-class CellIndexError : public std::out_of_range {
+class CellIndexError : public std::out_of_range
+{
 public:
     explicit CellIndexError(int index);
 };
 
 // The nine cells of a game, row by row: index = 3 × row + column,
 // 0 top left, 4 the centre, 8 bottom right.
-class Board {
+class Board
+{
 public:
     Mark at(int index) const { return cells_[checked(index)]; }
     void set(int index, Mark mark) { cells_[checked(index)] = mark; }

@@ -12,8 +12,14 @@ using Flag16 = std::int16_t;
 inline constexpr Flag16 kTrue = -1;
 inline constexpr Flag16 kFalse = 0;
 
-constexpr bool isTrue(Flag16 flag) { return flag != 0; }
-constexpr Flag16 toFlag(bool value) { return value ? kTrue : kFalse; }
+constexpr bool isTrue(Flag16 flag)
+{
+    return flag != 0;
+}
+constexpr Flag16 toFlag(bool value)
+{
+    return value ? kTrue : kFalse;
+}
 
 // An unsigned 8-bit count that stops at 255 instead of wrapping to 0.
 constexpr std::uint8_t raisedCount(std::uint8_t count)

@@ -5,7 +5,8 @@
 namespace crucirco {
 
 // A winning line: three cells in reading order (left to right, top to bottom).
-struct Line {
+struct Line
+{
     std::array<int, 3> cells;
 };
 

@@ -9,7 +9,7 @@ namespace {
 bool lineHolds(const Board& board, const Line& line, Mark mark)
 {
     return board.holds(line.cells[0], mark) && board.holds(line.cells[1], mark)
-        && board.holds(line.cells[2], mark);
+           && board.holds(line.cells[2], mark);
 }
 
 } // namespace

@@ -6,9 +6,10 @@
 
 namespace crucirco {
 
-struct Win {
+struct Win
+{
     Mark winner; // Mark::Cross or Mark::Circle
-    int line;    // index into kLines
+    int line; // index into kLines
 };
 
 // The first complete line in line order, the cross tested before the circle

@@ -6,7 +6,10 @@ namespace crucirco {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // The leading decimal digits of a caption, after any leading blanks, without
 // leading zeros; empty when the value is 0.

@@ -9,7 +9,8 @@ namespace crucirco {
 
 // A win tally is the caption of its label: empty at first (counting as 0),
 // then the number of wins in plain decimal digits.
-class Tally {
+class Tally
+{
 public:
     Tally() = default;
     explicit Tally(std::string caption)
@@ -29,8 +30,9 @@ private:
     std::string caption_;
 };
 
-struct Tallies {
-    Tally cross;  // lblX
+struct Tallies
+{
+    Tally cross; // lblX
     Tally circle; // lblO
 
     void addWin(Mark winner) { (winner == Mark::Circle ? circle : cross).increment(); }

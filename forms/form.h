@@ -12,7 +12,8 @@ class FormView;
 // its controls. The object lives for the whole run; its window comes and
 // goes. Loading puts the controls back to their initial state and runs
 // Form_Load; unloading drops the window while the form-level fields stay.
-class Form {
+class Form
+{
 public:
     Form(Window id, Navigator& navigator)
         : id_(id)
@@ -60,7 +61,8 @@ private:
 // A window on screen showing a form: it lays out the controls, forwards the
 // user's events to the form's handlers and shows the form's state again
 // whenever the form asks.
-class FormView {
+class FormView
+{
 public:
     virtual ~FormView() = default;
     virtual void refresh() = 0;

@@ -11,7 +11,8 @@ enum class Answer { Ok, Cancel };
 
 // Modal message boxes, never with an icon. The call returns when the box has
 // been closed; meanwhile the window system may deliver other events.
-class MessageBoxes {
+class MessageBoxes
+{
 public:
     virtual ~MessageBoxes() = default;
     virtual void inform(std::string_view title, std::string_view text) = 0;
@@ -20,7 +21,8 @@ public:
 };
 
 // The program as its windows see it.
-class Navigator {
+class Navigator
+{
 public:
     virtual ~Navigator() = default;
     // Creates and loads the window if it is not loaded, then shows it modeless.
@@ -33,13 +35,15 @@ public:
 };
 
 // Lets the window system deliver whatever events are pending, then returns.
-class EventLoop {
+class EventLoop
+{
 public:
     virtual ~EventLoop() = default;
     virtual void processPendingEvents() = 0;
 };
 
-class Clock {
+class Clock
+{
 public:
     virtual ~Clock() = default;
     virtual std::uint32_t secondsSinceMidnight() const = 0;

@@ -12,13 +12,14 @@ enum class Window { Splash, MainMenu, VersusMachine, TwoPlayer, About };
 // Everything the program says about a window as a whole, one row each:
 // the framework, the program, its windows on screen, the tools and the
 // tests all read it from here.
-struct WindowRow {
+struct WindowRow
+{
     Window id;
-    std::string_view name;  // the window's own name, frmMain and so on
+    std::string_view name; // the window's own name, frmMain and so on
     std::string_view title; // its title bar; empty where it has none
-    std::string_view icon;  // the picture in its title bar, by resource name
-    int width, height;      // its client area, in twips
-    bool titleBar;          // else a bare frame without a control box
+    std::string_view icon; // the picture in its title bar, by resource name
+    int width, height; // its client area, in twips
+    bool titleBar; // else a bare frame without a control box
     bool minimizeButton;
     bool inTaskBar;
 };
@@ -31,9 +32,18 @@ inline constexpr std::array<WindowRow, 5> kWindows{{
     {Window::About, "frmAbout", "Acerca del autor", "app", 5730, 3555, true, false, false},
 }};
 
-constexpr std::size_t indexOf(Window window) { return static_cast<std::size_t>(window); }
-constexpr const WindowRow& rowOf(Window window) { return kWindows[indexOf(window)]; }
-constexpr std::string_view windowName(Window window) { return rowOf(window).name; }
+constexpr std::size_t indexOf(Window window)
+{
+    return static_cast<std::size_t>(window);
+}
+constexpr const WindowRow& rowOf(Window window)
+{
+    return kWindows[indexOf(window)];
+}
+constexpr std::string_view windowName(Window window)
+{
+    return rowOf(window).name;
+}
 
 constexpr bool rowsInOrder()
 {

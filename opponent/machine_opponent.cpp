@@ -116,9 +116,9 @@ bool MachineOpponent::completeByCount(const std::array<int, 3>& cells, Mark owne
         // Tested after every cell, so once the count is 2 a taken target is
         // simply tested again at the next cell.
         if (count == 2) {
-            const int target = (marked[0] && marked[1]) ? cells[2]
-                : (marked[0] && marked[2])              ? cells[1]
-                                                        : cells[0];
+            const int target = (marked[0] && marked[1])   ? cells[2]
+                               : (marked[0] && marked[2]) ? cells[1]
+                                                          : cells[0];
             if (board_.isEmpty(target)) {
                 placeCross(target);
                 return true;

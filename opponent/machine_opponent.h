@@ -11,14 +11,15 @@ namespace crucirco {
 
 enum class MoveResult {
     Finished, // the move ran to its end (with or without placing a cross)
-    Stopped,  // the event pass asked the move to stop: nothing was placed
+    Stopped, // the event pass asked the move to stop: nothing was placed
 };
 
 // The machine's four ways of placing its cross, working on the versus-machine
 // game: its board and its form-level fields. Each places at most one "X", on a
 // cell that it has just found empty; none of them runs the outcome check,
 // counts the turn or looks at GameOver.
-class MachineOpponent {
+class MachineOpponent
+{
 public:
     MachineOpponent(Board& board, VersusFields& fields, RandomSource& random, EventPass& pass)
         : board_(board)
@@ -45,7 +46,8 @@ public:
 
     // The machine's reply to the user's first circle after it opened in the
     // centre, and the plan it keeps for a later turn.
-    struct OpeningReply {
+    struct OpeningReply
+    {
         int circle;
         int target;
         std::uint8_t plan;

@@ -6,7 +6,8 @@
 namespace crucirco {
 
 // The machine's source of chance: numbers uniform in [0, 1), one per draw.
-class RandomSource {
+class RandomSource
+{
 public:
     virtual ~RandomSource() = default;
     virtual double draw() = 0;
@@ -14,7 +15,8 @@ public:
 };
 
 // The generator the game plays with.
-class SeededRandom final : public RandomSource {
+class SeededRandom final : public RandomSource
+{
 public:
     explicit SeededRandom(std::uint32_t seed = 0)
         : engine_(seed)

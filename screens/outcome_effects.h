@@ -19,7 +19,7 @@ constexpr std::string_view winMessage(Mark winner)
 // GameOver is True before the box opens, and the winner's tally is raised
 // only once the box is closed. `announce(text)` shows the win box and
 // returns whether the tally is still there to raise. True on a win.
-template <class Announce>
+template<class Announce>
 bool announceOutcome(const Board& board, Flag16& gameOver, Tallies& tallies, Announce&& announce)
 {
     const std::optional<Win> win = findWin(board);

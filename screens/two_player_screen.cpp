@@ -1,6 +1,5 @@
 #include "screens/two_player_screen.h"
 
-
 namespace crucirco {
 
 void TwoPlayerScreen::lbl_Click(int index)

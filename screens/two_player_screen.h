@@ -5,13 +5,15 @@
 
 namespace crucirco {
 
-struct TwoPlayerFields {
+struct TwoPlayerFields
+{
     Flag16 GameOver = kFalse;
     Flag16 CircleTurn = kFalse; // the next mark placed is "O"
 };
 
 // frmUnoVsUno: two people at one board, marks alternating from game to game.
-class TwoPlayerScreen final : public GameScreen {
+class TwoPlayerScreen final : public GameScreen
+{
 public:
     TwoPlayerScreen(Navigator& navigator, MessageBoxes& boxes)
         : GameScreen(Window::TwoPlayer, Window::VersusMachine, navigator, boxes)

@@ -5,7 +5,8 @@ namespace crucirco {
 // The random move's pass through the event loop, during a machine turn. The
 // user may do anything meanwhile; the turn stops at once when its window went
 // away, when the program is ending, or when the user's circle has won.
-class VersusScreen::TurnPass final : public EventPass {
+class VersusScreen::TurnPass final : public EventPass
+{
 public:
     TurnPass(VersusScreen& screen, std::uint64_t serial)
         : screen_(screen)
@@ -16,8 +17,8 @@ public:
     PassResult letEventsRun() override
     {
         screen_.events_.processPendingEvents();
-        const bool goOn = screen_.stillLoaded(serial_) && !screen_.navigator().ending()
-            && !screen_.circleWonInTurn_;
+        const bool goOn =
+            screen_.stillLoaded(serial_) && !screen_.navigator().ending() && !screen_.circleWonInTurn_;
         return goOn ? PassResult::Continue : PassResult::Stop;
     }
 
@@ -95,7 +96,8 @@ void VersusScreen::Timer1_Timer()
     // decides what the timer does next.
     if (!active() || !timerEnabled_ || turnInProgress_)
         return;
-    struct TurnScope {
+    struct TurnScope
+    {
         VersusScreen& screen;
         explicit TurnScope(VersusScreen& s)
             : screen(s)

@@ -9,9 +9,11 @@ namespace crucirco {
 enum class Difficulty { Low = 1, Medium = 2, High = 3, Maximum = 4 };
 
 // frmVSMaquina: the user's circle against the machine's cross.
-class VersusScreen final : public GameScreen {
+class VersusScreen final : public GameScreen
+{
 public:
-    struct Services {
+    struct Services
+    {
         Navigator& navigator;
         MessageBoxes& boxes;
         RandomSource& random;

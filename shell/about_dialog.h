@@ -8,7 +8,8 @@
 namespace crucirco {
 
 // frmAbout: title, version, thanks, and a way to the system information viewer.
-class AboutDialog final : public Form {
+class AboutDialog final : public Form
+{
 public:
     AboutDialog(Navigator& navigator, MessageBoxes& boxes, ConfigStore& store, ProcessLauncher& launcher)
         : Form(Window::About, navigator)

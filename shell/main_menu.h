@@ -5,7 +5,8 @@
 namespace crucirco {
 
 // frmMain: the way to either game, and out.
-class MainMenu final : public Form {
+class MainMenu final : public Form
+{
 public:
     explicit MainMenu(Navigator& navigator)
         : Form(Window::MainMenu, navigator)

@@ -6,7 +6,7 @@ namespace {
 
 using Maker = std::unique_ptr<Form> (*)(Program&);
 
-template <class FormType>
+template<class FormType>
 std::unique_ptr<Form> make(Program& program)
 {
     const Program::Services& s = program.services();

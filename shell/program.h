@@ -12,7 +12,8 @@
 namespace crucirco {
 
 // What puts the program's windows on the screen.
-class WindowHost {
+class WindowHost
+{
 public:
     virtual ~WindowHost() = default;
     // A form has just been loaded: build its window.
@@ -31,9 +32,11 @@ public:
 // The whole program: its five windows, each object created when first shown
 // and kept to the end, and the rule that the program ends with its last
 // window or at once on request.
-class Program final : public Navigator {
+class Program final : public Navigator
+{
 public:
-    struct Services {
+    struct Services
+    {
         MessageBoxes& boxes;
         EventLoop& events;
         const Clock& clock;
@@ -66,7 +69,7 @@ public:
     const Services& services() const { return services_; }
 
 private:
-    template <class FormType>
+    template<class FormType>
     FormType* as(Window window) const
     {
         return static_cast<FormType*>(existing(window));

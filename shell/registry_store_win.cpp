@@ -25,7 +25,8 @@ HKEY rootHandle(KeyRoot root)
     return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
 }
 
-class RegistryStore final : public ConfigStore {
+class RegistryStore final : public ConfigStore
+{
 public:
     std::optional<StoredValue> read(KeyRoot root, std::u16string_view key, std::u16string_view name) override
     {
@@ -33,7 +34,8 @@ public:
         // Opened for querying values only: asking for more is refused under
         // HKEY_LOCAL_MACHINE to every user who is not an administrator.
         HKEY opened = nullptr;
-        if (!rootKey || RegOpenKeyExW(rootKey, wide(key).c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
+        if (!rootKey
+            || RegOpenKeyExW(rootKey, wide(key).c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
             return std::nullopt;
         std::array<char16_t, 1024> buffer{};
         DWORD type = REG_NONE;

@@ -7,7 +7,7 @@ namespace crucirco {
 void SplashScreen::Form_Load()
 {
     lblVersion_ = "Version " + std::to_string(version::kMajor) + "." + std::to_string(version::kMinor) + "."
-        + std::to_string(version::kPatch);
+                  + std::to_string(version::kPatch);
 }
 
 void SplashScreen::Timer1_Timer()

@@ -7,7 +7,8 @@
 namespace crucirco {
 
 // frmSplash, the start form: name, maker and version for 1.5 seconds.
-class SplashScreen final : public Form {
+class SplashScreen final : public Form
+{
 public:
     static constexpr int kCloseAfterMs = 1500;
 

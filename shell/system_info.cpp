@@ -6,8 +6,8 @@
 
 namespace crucirco {
 
-bool GetKeyValue(ConfigStore& store, KeyRoot keyRoot, std::u16string_view keyName, std::u16string_view subKeyRef,
-                 std::u16string& keyVal)
+bool GetKeyValue(ConfigStore& store, KeyRoot keyRoot, std::u16string_view keyName,
+                 std::u16string_view subKeyRef, std::u16string& keyVal)
 {
     const std::optional<StoredValue> value = store.read(keyRoot, keyName, subKeyRef);
     if (!value) {

@@ -25,18 +25,21 @@ inline constexpr std::uint32_t kNumber32Value = 4;
 // A value as the store holds it: its type and as many UTF-16 units of raw
 // data as its size in bytes gives, a terminating zero included when it was
 // stored with one.
-struct StoredValue {
+struct StoredValue
+{
     std::uint32_t type;
     std::u16string data;
 };
 
 // The system configuration store, read only.
-class ConfigStore {
+class ConfigStore
+{
 public:
     virtual ~ConfigStore() = default;
     // Nothing when the key or the value is missing or refused, or when the
     // value is longer than 1024 characters.
-    virtual std::optional<StoredValue> read(KeyRoot root, std::u16string_view key, std::u16string_view name) = 0;
+    virtual std::optional<StoredValue> read(KeyRoot root, std::u16string_view key,
+                                            std::u16string_view name) = 0;
 };
 
 // The store of the system the program runs on: the registry on Windows; the
@@ -44,7 +47,8 @@ public:
 std::unique_ptr<ConfigStore> makeSystemStore();
 
 // Starting other programs.
-class ProcessLauncher {
+class ProcessLauncher
+{
 public:
     virtual ~ProcessLauncher() = default;
     virtual bool fileExists(std::u16string_view path) = 0;
@@ -63,8 +67,8 @@ inline constexpr std::string_view kSysInfoUnavailable = "System Information Is U
 // terminating zero character; a 32-bit number as its decimal text; any
 // other type leaves `keyVal` as it was. False, with `keyVal` emptied, when
 // the value cannot be read.
-bool GetKeyValue(ConfigStore& store, KeyRoot keyRoot, std::u16string_view keyName, std::u16string_view subKeyRef,
-                 std::u16string& keyVal);
+bool GetKeyValue(ConfigStore& store, KeyRoot keyRoot, std::u16string_view keyName,
+                 std::u16string_view subKeyRef, std::u16string& keyVal);
 
 // Starts the system information viewer found through the store, or says in
 // one box that there is none to start.

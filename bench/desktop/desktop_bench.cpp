@@ -29,7 +29,8 @@ namespace {
 
 using namespace crucirco;
 
-class AnsweringBoxes final : public MessageBoxes {
+class AnsweringBoxes final : public MessageBoxes
+{
 public:
     void inform(std::string_view, std::string_view) override {}
     Answer confirm(std::string_view, std::string_view) override { return Answer::Ok; }
@@ -69,19 +70,22 @@ void click(QWidget* widget)
 {
     const QPointF centre = QRectF(widget->rect()).center();
     const QPointF global = widget->mapToGlobal(centre);
-    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &press);
     QCoreApplication::sendEvent(widget, &release);
 }
 
-template <class T = QWidget>
+template<class T = QWidget>
 T* control(QObject* window, const char* name)
 {
     return window->findChild<T*>(QString::fromLatin1(name));
 }
 
-class Bench {
+class Bench
+{
 public:
     explicit Bench(DesktopProgram& desktop)
         : desktop_(desktop)
@@ -151,7 +155,8 @@ int playGames(Bench& bench, int games, bool atOnce)
 }
 
 // The time from a click until the machine's cross is on screen.
-class PaintWatch final : public QObject {
+class PaintWatch final : public QObject
+{
 public:
     qint64 paintedAt = -1;
     QElapsedTimer clock;

@@ -10,7 +10,8 @@ namespace crucirco {
 
 namespace {
 
-class SpokenLabelInterface final : public QAccessibleWidget {
+class SpokenLabelInterface final : public QAccessibleWidget
+{
 public:
     explicit SpokenLabelInterface(SpokenLabel* label)
         : QAccessibleWidget(label, label->pressable() ? QAccessible::Button : QAccessible::StaticText)
@@ -60,7 +61,8 @@ QAccessibleInterface* makeInterface(const QString& key, QObject* object)
 }
 
 // The line a notification holds: read out, never drawn.
-class UnpaintedLabel final : public QLabel {
+class UnpaintedLabel final : public QLabel
+{
 public:
     using QLabel::QLabel;
 

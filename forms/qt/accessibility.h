@@ -14,7 +14,8 @@ void installAccessibility();
 
 // A label showing a picture, or a glyph standing in for one, as the About
 // window's "#" does: a graphic to screen readers.
-class PictureLabel final : public QLabel {
+class PictureLabel final : public QLabel
+{
     Q_OBJECT
 public:
     using QLabel::QLabel;
@@ -25,7 +26,8 @@ public:
 // accessible name set on it would silence that). An empty label has no name
 // of its own, unless it can be pressed: then it is a button, and its press
 // action does what a click does.
-class SpokenLabel : public QLabel {
+class SpokenLabel : public QLabel
+{
     Q_OBJECT
 public:
     using Namer = std::function<QString(const QString& text)>;
@@ -50,7 +52,8 @@ private:
 // Messages said within kGatherMs of the first are spoken as one, so that a
 // move and the machine's reply 100 ms later are both heard, not one cut off
 // by the other; a message box about to open has them spoken first.
-class Announcer final : public QWidget {
+class Announcer final : public QWidget
+{
 public:
     static constexpr int kGatherMs = 250;
 

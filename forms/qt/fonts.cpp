@@ -27,11 +27,13 @@ void registerSubstitutes()
             QFontDatabase::addApplicationFont(QString::fromLatin1(file));
     }
     // The classic window font's closest outline relative is Tahoma.
-    QFont::insertSubstitutions(kWindowDefault, {kTahoma, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(kWindowDefault,
+                               {kTahoma, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(kTahoma, {QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(kArial, {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(kVerdana, {QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(kTimesNewRoman, {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(kTimesNewRoman,
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
     QFont::insertSubstitutions(kIceAged, {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Serif")});
 }
 

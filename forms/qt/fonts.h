@@ -22,6 +22,9 @@ void registerSubstitutes();
 QFont face(const QString& family, double points, bool bold = false);
 
 // The font every window starts with, as the layouts assume.
-inline QFont windowDefault() { return face(kWindowDefault, 8.25); }
+inline QFont windowDefault()
+{
+    return face(kWindowDefault, 8.25);
+}
 
 } // namespace crucirco::fonts

@@ -26,8 +26,8 @@ Qt::WindowFlags windowFlags(const WindowRow& window)
     }
     // A fixed border: no maximise button, and a size the user cannot change.
     Qt::WindowFlags flags = (window.inTaskBar ? Qt::Window : Qt::Tool) | Qt::CustomizeWindowHint
-        | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-        | Qt::MSWindowsFixedSizeDialogHint;
+                            | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                            | Qt::MSWindowsFixedSizeDialogHint;
     if (window.minimizeButton)
         flags |= Qt::WindowMinimizeButtonHint;
     return flags;
@@ -39,19 +39,19 @@ void askForBorderWithoutTitle(QWidget* window)
     // Qt asks an X window manager for a border only together with a title
     // bar; the window manager's decoration hints can ask for the border alone.
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 && QGuiApplication::platformName() == QLatin1String("xcb") ? x11->connection()
-                                                                                                : nullptr;
+    xcb_connection_t* connection =
+        x11 && QGuiApplication::platformName() == QLatin1String("xcb") ? x11->connection() : nullptr;
     if (!connection)
         return;
     static constexpr char kHints[] = "_MOTIF_WM_HINTS";
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, sizeof kHints - 1, kHints), nullptr);
+    xcb_intern_atom_reply_t* atom =
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof kHints - 1, kHints), nullptr);
     if (!atom)
         return;
     // Flags (the decorations are given), functions, decorations (the border), input mode, status.
     const std::uint32_t hints[5] = {1u << 1, 0, 1u << 1, 0, 0};
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()), atom->atom,
-                        atom->atom, 32, 5, hints);
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()),
+                        atom->atom, atom->atom, 32, 5, hints);
     xcb_flush(connection);
     std::free(atom);
 #else

@@ -26,8 +26,9 @@ void askForBorderWithoutTitle(QWidget* window);
 // the window table. Every event reaches the form through forward(), inside
 // the handler gate; the title bar's close button unloads the form without a
 // question, and the program hides and later destroys the window itself.
-template <class QtWindow>
-class FormWindow : public QtWindow, public FormView {
+template<class QtWindow>
+class FormWindow : public QtWindow, public FormView
+{
 public:
     FormWindow(Form& form, Navigator& navigator, HandlerGate& gate)
         : QtWindow(nullptr, windowFlags(rowOf(form.id())))
@@ -54,7 +55,7 @@ protected:
         return Twips::size(row.width, row.height);
     }
 
-    template <class Handler>
+    template<class Handler>
     void forward(Handler&& handler)
     {
         gate_.run(std::forward<Handler>(handler));

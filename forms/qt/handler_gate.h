@@ -9,13 +9,15 @@ namespace crucirco {
 // may run nested event loops (message boxes, the machine's passes) in which
 // windows get unloaded; such windows are only hidden then, and really
 // destroyed once the outermost handler has returned.
-class HandlerGate {
+class HandlerGate
+{
 public:
-    template <class Handler>
+    template<class Handler>
     void run(Handler&& handler)
     {
         ++depth_;
-        struct Leave {
+        struct Leave
+        {
             HandlerGate& gate;
             ~Leave()
             {

@@ -40,7 +40,7 @@ Answer QtMessageBoxes::confirm(std::string_view title, std::string_view text)
 {
     // Escape and the title bar's close button answer Cancel.
     return runBox(title, text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok ? Answer::Ok
-                                                                                          : Answer::Cancel;
+                                                                                         : Answer::Cancel;
 }
 
 void QtEventLoop::processPendingEvents()

@@ -7,10 +7,12 @@
 namespace crucirco {
 
 // A rectangle or a line of a layout, in twips.
-struct TwipRect {
+struct TwipRect
+{
     int left, top, width, height;
 };
-struct TwipLine {
+struct TwipLine
+{
     int x1, y1, x2, y2;
 };
 
@@ -18,7 +20,8 @@ struct TwipLine {
 // where they become pixels: 15 twips to the pixel at 96 dots per inch,
 // scaled with the screen's logical resolution. Qt's device pixel ratio then
 // takes the result to the screen's real pixels.
-class Twips {
+class Twips
+{
 public:
     static constexpr int kPerInch = 1440;
 

@@ -11,7 +11,9 @@ QRect WrappingButton::captionArea() const
     QStyleOptionButton option;
     initStyleOption(&option);
     const int inset = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) / 2;
-    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(inset, 0, -inset, 0);
+    return style()
+        ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
+        .adjusted(inset, 0, -inset, 0);
 }
 
 void WrappingButton::paintEvent(QPaintEvent*)
@@ -22,8 +24,8 @@ void WrappingButton::paintEvent(QPaintEvent*)
     const QString caption = option.text;
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    painter.drawItemText(captionArea(), Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(), isEnabled(),
-                         caption, QPalette::ButtonText);
+    painter.drawItemText(captionArea(), Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
+                         isEnabled(), caption, QPalette::ButtonText);
 }
 
 void WrappingButton::keyPressEvent(QKeyEvent* event)

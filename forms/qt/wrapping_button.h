@@ -7,7 +7,8 @@ namespace crucirco {
 // A push button whose caption wraps onto a second line when it is wider than
 // the button, as the layouts' narrow buttons ("Jugar de nuevo") expect.
 // Enter presses it when it has the focus, as Space does, in any window.
-class WrappingButton final : public QPushButton {
+class WrappingButton final : public QPushButton
+{
     Q_OBJECT
 public:
     using QPushButton::QPushButton;

@@ -72,8 +72,8 @@ QString markPlaced(int index, const QString& caption)
 
 SpokenLabel* makeTally(QWidget* parent, const char* name, const QString& whose, const TwipRect& r)
 {
-    auto* tally = new SpokenLabel([whose](const QString& count) { return whose + QStringLiteral(": ") + count; },
-                                  false, parent);
+    auto* tally = new SpokenLabel(
+        [whose](const QString& count) { return whose + QStringLiteral(": ") + count; }, false, parent);
     tally->setObjectName(QString::fromLatin1(name));
     tally->setGeometry(Twips::rect(r));
     tally->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -94,14 +94,18 @@ int cellForKey(int key, bool keypad)
 }
 
 CellLabel::CellLabel(int index, QWidget* parent)
-    : SpokenLabel([index](const QString& caption) { return capitalised(place(index)) + QStringLiteral(": ") + markInWords(caption); },
-                  true, parent)
+    : SpokenLabel(
+        [index](const QString& caption) {
+            return capitalised(place(index)) + QStringLiteral(": ") + markInWords(caption);
+        },
+        true, parent)
 {
 }
 
 // The window's client area; it draws the layout's straight lines beneath
 // the labels.
-class GameWindow::Canvas final : public QWidget {
+class GameWindow::Canvas final : public QWidget
+{
 public:
     Canvas(QWidget* parent, int tallyTop)
         : QWidget(parent)
@@ -129,7 +133,8 @@ private:
     std::vector<QLine> lines_;
 };
 
-GameWindow::GameWindow(GameScreen& screen, Navigator& navigator, HandlerGate& gate, const GameWindowLayout& layout)
+GameWindow::GameWindow(GameScreen& screen, Navigator& navigator, HandlerGate& gate,
+                       const GameWindowLayout& layout)
     : FormWindow(screen, navigator, gate)
     , screen_(screen)
 {
@@ -176,7 +181,8 @@ GameWindow::GameWindow(GameScreen& screen, Navigator& navigator, HandlerGate& ga
     command1_ = new WrappingButton(QString::fromUtf8(layout.command1Caption), client_);
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setGeometry(Twips::rect(layout.command1));
-    connect(command1_, &QPushButton::clicked, this, [this] { forward([this] { screen_.Command1_Click(); }); });
+    connect(command1_, &QPushButton::clicked, this,
+            [this] { forward([this] { screen_.Command1_Click(); }); });
 
     buildMenu(layout);
     // The window takes the size of its menu bar and client area, and keeps it.
@@ -188,7 +194,8 @@ GameWindow::~GameWindow() = default;
 
 void GameWindow::buildMenu(const GameWindowLayout& layout)
 {
-    struct Item {
+    struct Item
+    {
         const char* name;
         const char* caption;
         Qt::Key key;
@@ -215,7 +222,8 @@ void GameWindow::buildMenu(const GameWindowLayout& layout)
         if (action->objectName() == QLatin1String("mnuAgain"))
             connect(action, &QAction::triggered, this, [this, handler] { newGame(handler); });
         else
-            connect(action, &QAction::triggered, this, [this, handler] { forward([this, handler] { handler(screen_); }); });
+            connect(action, &QAction::triggered, this,
+                    [this, handler] { forward([this, handler] { handler(screen_); }); });
     }
 }
 
@@ -259,8 +267,9 @@ void GameWindow::refresh()
 
 void GameWindow::keyPressEvent(QKeyEvent* event)
 {
-    const int cell = event->modifiers() & ~Qt::KeypadModifier ? -1
-        : cellForKey(event->key(), event->modifiers() & Qt::KeypadModifier);
+    const int cell = event->modifiers() & ~Qt::KeypadModifier
+                         ? -1
+                         : cellForKey(event->key(), event->modifiers() & Qt::KeypadModifier);
     if (cell < 0) {
         QMainWindow::keyPressEvent(event);
         return;

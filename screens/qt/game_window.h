@@ -18,7 +18,8 @@ namespace crucirco {
 // boards stand at the same place with the same grid (Line1 to Line4), and
 // the same tally block, the headings "X" and "O" over the counts, stands at
 // different heights.
-struct GameWindowLayout {
+struct GameWindowLayout
+{
     int cell0Width;
     int tallyTop;
     TwipRect command1, label1;
@@ -32,7 +33,8 @@ int cellForKey(int key, bool keypad);
 // A board cell: a label that reports a click on it, and to a screen reader a
 // button named by its place and mark ("Fila 1, columna 2: cruz") whose press
 // action plays it.
-class CellLabel final : public SpokenLabel {
+class CellLabel final : public SpokenLabel
+{
     Q_OBJECT
 public:
     CellLabel(int index, QWidget* parent);
@@ -41,7 +43,8 @@ public:
 // The window of a game screen: the board, the tallies, the two buttons, the
 // maker's address and the menu. It forwards every event to the screen and
 // shows the screen's state whenever asked.
-class GameWindow : public FormWindow<QMainWindow> {
+class GameWindow : public FormWindow<QMainWindow>
+{
 public:
     GameWindow(GameScreen& screen, Navigator& navigator, HandlerGate& gate, const GameWindowLayout& layout);
     ~GameWindow() override;

@@ -6,7 +6,8 @@ namespace crucirco {
 
 namespace {
 
-constexpr GameWindowLayout kLayout{495, 360, {1800, 0, 2055, 255}, {120, 3000, 4335, 375}, "Vs Máquina", "Salir"};
+constexpr GameWindowLayout kLayout{495,          360,    {1800, 0, 2055, 255}, {120, 3000, 4335, 375},
+                                   "Vs Máquina", "Salir"};
 
 } // namespace
 

@@ -6,7 +6,8 @@
 namespace crucirco {
 
 // frmUnoVsUno's window.
-class TwoPlayerWindow final : public GameWindow {
+class TwoPlayerWindow final : public GameWindow
+{
 public:
     TwoPlayerWindow(TwoPlayerScreen& screen, Navigator& navigator, HandlerGate& gate);
 };

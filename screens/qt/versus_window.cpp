@@ -7,14 +7,15 @@
 #include <QTimer>
 #include <algorithm>
 
-
 namespace crucirco {
 
 namespace {
 
-constexpr GameWindowLayout kLayout{375, 240, {1560, 0, 1695, 255}, {120, 3480, 4575, 375}, "Uno contra uno", "&Salir"};
+constexpr GameWindowLayout kLayout{
+    375, 240, {1560, 0, 1695, 255}, {120, 3480, 4575, 375}, "Uno contra uno", "&Salir"};
 
-struct OptionLayout {
+struct OptionLayout
+{
     const char* name;
     const char* caption;
     int top;

@@ -11,7 +11,8 @@ namespace crucirco {
 
 // frmVSMaquina's window: the game window plus the difficulty options, "Empieza
 // el usuario" and the machine's move timer.
-class VersusWindow final : public GameWindow {
+class VersusWindow final : public GameWindow
+{
 public:
     static constexpr int kMoveDelayMs = 100;
 

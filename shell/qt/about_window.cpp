@@ -14,7 +14,8 @@ namespace {
 
 // The etched separator above the buttons: a grey line with a white one
 // beneath it.
-class EtchedLine final : public QWidget {
+class EtchedLine final : public QWidget
+{
 public:
     using QWidget::QWidget;
 
@@ -38,7 +39,8 @@ QLabel* placeLabel(QLabel* label, const char* name, int left, int top, int width
     return label;
 }
 
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height)
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width,
+                 int height)
 {
     return placeLabel(new QLabel(text, parent), name, left, top, width, height);
 }
@@ -69,8 +71,10 @@ AboutWindow::AboutWindow(AboutDialog& about, Navigator& navigator, HandlerGate& 
     icon->setAccessibleName(QStringLiteral("Icono de Crucirco"));
     addLabel(this, "lblTitle", QStringLiteral("Velquor Crucirco"), 1080, 240, 3885, 480);
     lblVersion_ = addLabel(this, "lblVersion", QString(), 1050, 780, 3885, 225);
-    QLabel* description = addLabel(this, "lblDescription",
-        QStringLiteral("Muchas gracias por usar este programa. Para más información, ayuda, trucos y más visite ")
+    QLabel* description = addLabel(
+        this, "lblDescription",
+        QStringLiteral(
+            "Muchas gracias por usar este programa. Para más información, ayuda, trucos y más visite ")
             + toQString(texts::kWebAddress),
         1050, 1125, 3885, 1170);
     makeTextBlack(description);

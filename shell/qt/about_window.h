@@ -10,7 +10,8 @@ class QLabel;
 namespace crucirco {
 
 // frmAbout's window, modeless, with OK as both its default and its cancel button.
-class AboutWindow final : public FormWindow<QDialog> {
+class AboutWindow final : public FormWindow<QDialog>
+{
 public:
     AboutWindow(AboutDialog& about, Navigator& navigator, HandlerGate& gate);
     void refresh() override;

@@ -8,8 +8,8 @@
 #include "crucirco/version.h"
 #include "forms/qt/accessibility.h"
 #include "forms/qt/fonts.h"
-#include "forms/qt/qt_text.h"
 #include "forms/qt/pictures.h"
+#include "forms/qt/qt_text.h"
 
 namespace crucirco {
 

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "opponent/random_source.h"
 #include "forms/qt/handler_gate.h"
 #include "forms/qt/qt_platform.h"
+#include "opponent/random_source.h"
 #include "shell/program.h"
 #include "shell/qt/qt_launcher.h"
 #include "shell/qt/qt_window_host.h"
@@ -20,7 +20,8 @@ void prepareApplication(QApplication& app);
 // The program on the desktop: its windows on Qt Widgets, with the real
 // clock, chance and configuration store. Message boxes come from outside,
 // so that tests can answer them.
-class DesktopProgram {
+class DesktopProgram
+{
 public:
     explicit DesktopProgram(MessageBoxes& boxes);
 

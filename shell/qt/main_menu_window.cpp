@@ -26,7 +26,8 @@ MainMenuWindow::MainMenuWindow(MainMenu& menu, Navigator& navigator, HandlerGate
     logo->setScaledContents(true);
     logo->setAccessibleName(QStringLiteral("Logotipo de Crucirco"));
 
-    struct Button {
+    struct Button
+    {
         const char* name;
         const char* caption;
         int left, width;
@@ -43,7 +44,8 @@ MainMenuWindow::MainMenuWindow(MainMenu& menu, Navigator& navigator, HandlerGate
         button->setObjectName(QString::fromLatin1(b.name));
         button->setGeometry(Twips::rect(b.left, 2160, b.width, 375));
         const auto handler = b.handler;
-        connect(button, &QPushButton::clicked, this, [this, handler] { forward([this, handler] { handler(menu_); }); });
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { forward([this, handler] { handler(menu_); }); });
         if (previous)
             setTabOrder(previous, button);
         previous = button;

@@ -8,7 +8,8 @@
 namespace crucirco {
 
 // frmMain's window: the welcome, the logo and three buttons.
-class MainMenuWindow final : public FormWindow<QWidget> {
+class MainMenuWindow final : public FormWindow<QWidget>
+{
 public:
     MainMenuWindow(MainMenu& menu, Navigator& navigator, HandlerGate& gate);
 

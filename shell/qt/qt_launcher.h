@@ -4,7 +4,8 @@
 
 namespace crucirco {
 
-class QtProcessLauncher final : public ProcessLauncher {
+class QtProcessLauncher final : public ProcessLauncher
+{
 public:
     bool fileExists(std::u16string_view path) override;
     bool start(std::u16string_view path) override;

@@ -18,7 +18,7 @@ namespace crucirco {
 namespace {
 
 // Builds the window of a form and lets the form show itself through it.
-template <class WindowType, class FormType>
+template<class WindowType, class FormType>
 QWidget* build(Form& form, Navigator& navigator, HandlerGate& gate)
 {
     auto* window = new WindowType(static_cast<FormType&>(form), navigator, gate);
@@ -30,10 +30,8 @@ using Builder = QWidget* (*)(Form&, Navigator&, HandlerGate&);
 
 // Each window's class, in the order of the window table's rows.
 constexpr std::array<Builder, kWindows.size()> kBuilders{
-    build<SplashWindow, SplashScreen>,
-    build<MainMenuWindow, MainMenu>,
-    build<VersusWindow, VersusScreen>,
-    build<TwoPlayerWindow, TwoPlayerScreen>,
+    build<SplashWindow, SplashScreen>, build<MainMenuWindow, MainMenu>,
+    build<VersusWindow, VersusScreen>, build<TwoPlayerWindow, TwoPlayerScreen>,
     build<AboutWindow, AboutDialog>,
 };
 
@@ -54,7 +52,8 @@ void centreOnScreen(QWidget* widget, const QMargins& frame)
 // The window manager tells a frame's size only once it has framed the
 // window, by the time the window is first on the screen. A window is centred
 // with the frame its kind had last, and centred again then if it differs.
-class CentreWhenFramed final : public QObject {
+class CentreWhenFramed final : public QObject
+{
 public:
     CentreWhenFramed(QWidget* widget, bool titleBar)
         : QObject(widget)

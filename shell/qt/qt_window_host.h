@@ -15,7 +15,8 @@ namespace crucirco {
 // unloaded is hidden and its timers stopped at once; it is destroyed only
 // when the outermost handler has returned, so no handler ever runs on in a
 // destroyed window.
-class QtWindowHost final : public QObject, public WindowHost {
+class QtWindowHost final : public QObject, public WindowHost
+{
     Q_OBJECT
 public:
     explicit QtWindowHost(HandlerGate& gate);

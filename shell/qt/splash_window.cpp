@@ -14,7 +14,8 @@ namespace {
 const QColor kPurple(128, 0, 128);
 const QColor kDarkGreen(0, 64, 0);
 
-struct LabelLayout {
+struct LabelLayout
+{
     const char* name;
     const char* text;
     int left, top, width, height;
@@ -77,13 +78,15 @@ SplashWindow::SplashWindow(SplashScreen& splash, Navigator& navigator, HandlerGa
         {"lblLicenseTo", "Con licencia para quien juega", 120, 240, 6855, 255, fonts::kArial, 8.25, false,
          Qt::AlignRight, false},
         {"lblCompanyProduct", "Velquor™", 2355, 705, 1995, 435, fonts::kArial, 18, true, Qt::AlignLeft, true},
-        {"lblProductName", "Crucirco", 2400, 1140, 2220, 675, fonts::kVerdana, 27.75, true, Qt::AlignLeft, true},
+        {"lblProductName", "Crucirco", 2400, 1140, 2220, 675, fonts::kVerdana, 27.75, true, Qt::AlignLeft,
+         true},
         {"lblPlatform", "Para Windows 95/98/NT/2000/XP", 3165, 2340, 3690, 285, fonts::kArial, 12, true,
          Qt::AlignRight, true},
         {"lblVersion", "Version ", 5910, 2700, 945, 285, fonts::kArial, 12, true, Qt::AlignRight, true},
         {"lblCopyright", "Copyright © 2026 Velquor", 4560, 3060, 2415, 255, fonts::kArial, 8.25, false,
          Qt::AlignLeft, false},
-        {"lblCompany", "Velquor Company", 4560, 3270, 2415, 255, fonts::kArial, 8.25, false, Qt::AlignLeft, false},
+        {"lblCompany", "Velquor Company", 4560, 3270, 2415, 255, fonts::kArial, 8.25, false, Qt::AlignLeft,
+         false},
         {"lblWarning", "", 240, 3660, 6735, 195, fonts::kArial, 8.25, false, Qt::AlignLeft, false},
     };
     for (const LabelLayout& l : labels) {

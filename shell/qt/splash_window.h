@@ -10,7 +10,8 @@ class QLabel;
 namespace crucirco {
 
 // frmSplash's window: purple, without title bar, the product on a dark green frame.
-class SplashWindow final : public FormWindow<QWidget> {
+class SplashWindow final : public FormWindow<QWidget>
+{
 public:
     SplashWindow(SplashScreen& splash, Navigator& navigator, HandlerGate& gate);
     void refresh() override;

@@ -11,7 +11,8 @@ namespace crucirco {
 
 namespace {
 
-class ViewerOnPath final : public ConfigStore {
+class ViewerOnPath final : public ConfigStore
+{
 public:
     std::optional<StoredValue> read(KeyRoot root, std::u16string_view key, std::u16string_view name) override
     {

@@ -52,7 +52,9 @@ if args.assets:
 if args.hicolor:
     hicolor(args.hicolor)
 if args.redraw_into:
-    subprocess.run([sys.executable, os.path.join(args.assets, "make-assets.py"), "--out", args.redraw_into], check=True)
+    subprocess.run(
+        [sys.executable, os.path.join(args.assets, "make-assets.py"), "--out", args.redraw_into], check=True
+    )
     for base, _, files in os.walk(args.redraw_into):
         for name in files:
             drawn = os.path.join(base, name)

@@ -12,10 +12,17 @@ from gi.repository import GLib
 
 signal.alarm(60)  # the watchdog: a run that hangs is ended, and fails
 dies_with_this = dict(preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGKILL))  # however this ends
-xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, **dies_with_this)
-os.environ.update(DISPLAY=":" + xvfb.stdout.readline().decode().strip(), QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                  QT_QPA_PLATFORM="xcb")  # a real display, whatever the caller runs the tests on
+xvfb = subprocess.Popen(
+    ["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+    stdout=subprocess.PIPE,
+    stderr=subprocess.DEVNULL,
+    **dies_with_this,
+)
+os.environ.update(
+    DISPLAY=":" + xvfb.stdout.readline().decode().strip(),
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+    QT_QPA_PLATFORM="xcb",
+)  # a real display, whatever the caller runs the tests on
 subprocess.Popen([sys.argv[1]], **dies_with_this)
 heard = []  # the cells' new names and the announcements ("» " and the text), in order
 
@@ -38,14 +45,24 @@ def listen(event):
         if any(text.endswith(": círculo") for text in heard):
             pyatspi.Registry.stop()
         else:  # the machine's first cross: play a cell of the screen found by its name
-            screen = find(event.source.parent.parent, pyatspi.ROLE_FRAME, lambda n: n == "Crucirco VS Máquina")
+            screen = find(
+                event.source.parent.parent, pyatspi.ROLE_FRAME, lambda n: n == "Crucirco VS Máquina"
+            )
             find(screen, pyatspi.ROLE_PUSH_BUTTON, lambda n: n.endswith(": vacía")).queryAction().doAction(0)
 
 
-pyatspi.Registry.registerEventListener(listen, "object:property-change:accessible-name", "object:state-changed:showing")
+pyatspi.Registry.registerEventListener(
+    listen, "object:property-change:accessible-name", "object:state-changed:showing"
+)
 GLib.timeout_add(200, start_versus)
 pyatspi.Registry.start()
 print("\n".join(heard))
-moves = [text[1:].split(": ") for text in heard if text.startswith("Fila") and not text.endswith("vacía")] + [["?"] * 2] * 3
-sys.exit(0 if [m[1] for m in moves[:4]] == ["cruz", "círculo", "cruz", "?"]
-         and heard[-1] == f"» Círculo en f{moves[1][0]}. Cruz en f{moves[2][0]}" else 1)
+moves = [text[1:].split(": ") for text in heard if text.startswith("Fila") and not text.endswith("vacía")] + [
+    ["?"] * 2
+] * 3
+sys.exit(
+    0
+    if [m[1] for m in moves[:4]] == ["cruz", "círculo", "cruz", "?"]
+    and heard[-1] == f"» Círculo en f{moves[1][0]}. Cruz en f{moves[2][0]}"
+    else 1
+)

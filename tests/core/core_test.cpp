@@ -27,17 +27,25 @@ TEST(BoardText, EveryBoardReadsBackAndAnythingElseIsRefused)
 TEST(FindWin, FirstCompleteLineInLineOrder)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"...|...|...", "-"}, {"XOX|XOO|OXX", "-"}, {"XXO|OOX|XOX", "-"}, // full, no line: no draw either
-        {"OOX|XXO|OXO", "-"}, {"XXX|...|...", "X0"}, {"..O|.O.|O..", "O7"},
-        {"O..|.O.|..O", "O6"}, {"X.O|X.O|X.O", "X3"}, {".OX|.OX|.OX", "O4"},
-        {".X.|XXX|.X.", "X1"}, // one mark completing two lines: the first
+        {"...|...|...", "-"},
+        {"XOX|XOO|OXX", "-"},
+        {"XXO|OOX|XOX", "-"}, // full, no line: no draw either
+        {"OOX|XXO|OXO", "-"},
+        {"XXX|...|...", "X0"},
+        {"..O|.O.|O..", "O7"},
+        {"O..|.O.|..O", "O6"},
+        {"X.O|X.O|X.O", "X3"},
+        {".OX|.OX|.OX", "O4"},
+        {".X.|XXX|.X.", "X1"}, // one mark completing two lines:
+                               // the first
         {"XX.|OX.|.XX", "X4"}, // a column before the diagonal
         {"OOO|XXX|...", "O0"}, // a line of each: line order decides, not the mark
         {"...|OOO|XXX", "O1"},
     };
     for (auto [text, expected] : cases) {
         const auto win = findWin(parseBoard(text));
-        const std::string found = win ? (win->winner == Mark::Cross ? "X" : "O") + std::to_string(win->line) : "-";
+        const std::string found =
+            win ? (win->winner == Mark::Cross ? "X" : "O") + std::to_string(win->line) : "-";
         EXPECT_EQ(found, expected) << text;
     }
 }
@@ -45,9 +53,16 @@ TEST(FindWin, FirstCompleteLineInLineOrder)
 TEST(Tally, AddsOneToTheLeadingNumber)
 {
     const std::pair<std::string, std::string> cases[] = {
-        {"", "1"}, {"9", "10"}, {"99", "100"}, {"109", "110"}, {std::string(30, '9'), "1" + std::string(30, '0')},
+        {"", "1"},
+        {"9", "10"},
+        {"99", "100"},
+        {"109", "110"},
+        {std::string(30, '9'), "1" + std::string(30, '0')},
         // Captions the game never writes: the leading number counts.
-        {"abc", "1"}, {"12abc", "13"}, {"007", "8"}, {" 5", "6"},
+        {"abc", "1"},
+        {"12abc", "13"},
+        {"007", "8"},
+        {" 5", "6"},
     };
     for (const auto& [before, after] : cases) {
         Tally tally(before);

@@ -17,7 +17,8 @@ using Move = MoveResult (MachineOpponent::*)();
 // Chance made plain: the draws point at cells 0, 1, 2, ... 8 in turn, so the
 // random move takes the first empty cell. The passes count themselves and
 // answer Stop after 20: a move still drawing then would go round for ever.
-struct Scripted final : RandomSource, EventPass {
+struct Scripted final : RandomSource, EventPass
+{
     double draw() override
     {
         const int cell = draws++ % 9;
@@ -29,7 +30,8 @@ struct Scripted final : RandomSource, EventPass {
 };
 
 // A versus-machine game: the board, MoveCount counting its marks, no plan.
-struct Game {
+struct Game
+{
     explicit Game(const Board& start)
         : board(start)
     {
@@ -74,7 +76,8 @@ int firstOpenLine(const Board& board, Mark mark)
 
 // The maximum move's reply to the user's first circle after it opened in the
 // centre, and the two cells that it plans to take later.
-struct Reply {
+struct Reply
+{
     int circle, target;
     std::uint8_t plan, planAlt;
 };
@@ -139,7 +142,8 @@ TEST(Moves, OverEveryBoard)
             after.NoRandomFallback = rule >= 0 ? kTrue : kFalse;
             if (rule >= 0)
                 expected = rule;
-            else if (f.PlannedCell != kNoPlan && (board.isEmpty(f.PlannedCell) || board.isEmpty(f.PlannedCellAlt))) {
+            else if (f.PlannedCell != kNoPlan
+                     && (board.isEmpty(f.PlannedCell) || board.isEmpty(f.PlannedCellAlt))) {
                 expected = board.isEmpty(f.PlannedCell) ? f.PlannedCell : f.PlannedCellAlt;
                 after.PlannedCell = kNoPlan;
             }
@@ -161,7 +165,8 @@ TEST(SeededRandom, DrawsSpanZeroToOneAndRepeatAfterAReseed)
         lowest = std::min(lowest, r);
         highest = std::max(highest, r);
     }
-    EXPECT_TRUE(lowest >= 0 && lowest < 1e-3 && highest > 1 - 1e-3 && highest < 1) << lowest << ' ' << highest;
+    EXPECT_TRUE(lowest >= 0 && lowest < 1e-3 && highest > 1 - 1e-3 && highest < 1)
+        << lowest << ' ' << highest;
     random.reseed(7);
     EXPECT_EQ(random.draw(), first);
 }

@@ -20,18 +20,32 @@ static QtMessageBoxes boxes;
 // ("» " and its text).
 static QStringList shown, heard;
 
-
 static QWidget* open(DesktopProgram& game, Window window) // shown, and active as a window the user opened is
 {
-    return game.program().show(window), QTest::qWaitForWindowActive(game.host().window(window)) ? game.host().window(window) : nullptr;
+    return game.program().show(window),
+           QTest::qWaitForWindowActive(game.host().window(window)) ? game.host().window(window) : nullptr;
 }
 
-static QWidget* child(QWidget* window, const char* name) { return window->findChild<QWidget*>(QLatin1String(name)); }
-static QString place(const QString& cellName) { return cellName.section(QLatin1Char(':'), 0, 0).mid(1); } // "ila 2, columna 3"
-static bool announced() { return !heard.isEmpty() && heard.last().startsWith(QStringLiteral("» ")); }
-static void press(QWidget* cell) { QAccessible::queryAccessibleInterface(cell)->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); }
+static QWidget* child(QWidget* window, const char* name)
+{
+    return window->findChild<QWidget*>(QLatin1String(name));
+}
+static QString place(const QString& cellName)
+{
+    return cellName.section(QLatin1Char(':'), 0, 0).mid(1);
+} // "ila 2, columna 3"
+static bool announced()
+{
+    return !heard.isEmpty() && heard.last().startsWith(QStringLiteral("» "));
+}
+static void press(QWidget* cell)
+{
+    QAccessible::queryAccessibleInterface(cell)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+}
 
-class AccessibilityTests final : public QObject {
+class AccessibilityTests final : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -41,13 +55,19 @@ private slots:
         // As when a screen reader listens: only then are events sent.
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
-            if (event->type() == QAccessible::NameChanged && event->object()->objectName().startsWith(QLatin1String("lbl")))
+            if (event->type() == QAccessible::NameChanged
+                && event->object()->objectName().startsWith(QLatin1String("lbl")))
                 heard << event->accessibleInterface()->text(QAccessible::Name);
-            if (event->type() == QAccessible::ObjectShow && event->accessibleInterface()->role() == QAccessible::Notification)
-                heard << QStringLiteral("» ") + event->accessibleInterface()->child(0)->text(QAccessible::Name);
+            if (event->type() == QAccessible::ObjectShow
+                && event->accessibleInterface()->role() == QAccessible::Notification)
+                heard << QStringLiteral("» ")
+                             + event->accessibleInterface()->child(0)->text(QAccessible::Name);
         });
         auto* closer = new QTimer(qApp);
-        closer->callOnTimeout([] { if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) shown << box->text(), box->done(0); });
+        closer->callOnTimeout([] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                shown << box->text(), box->done(0);
+        });
         closer->start(20);
     }
     void init() { heard.clear(), shown.clear(); }
@@ -58,7 +78,8 @@ private slots:
     void windowsAndControlsSayWhatTheyAre()
     {
         DesktopProgram game(boxes);
-        for (Window window : {Window::About, Window::TwoPlayer, Window::VersusMachine, Window::MainMenu, Window::Splash}) {
+        for (Window window :
+             {Window::About, Window::TwoPlayer, Window::VersusMachine, Window::MainMenu, Window::Splash}) {
             QList<QAccessibleInterface*> nodes{QAccessible::queryAccessibleInterface(open(game, window))};
             QVERIFY(nodes[0]->role() == QAccessible::Window || nodes[0]->role() == QAccessible::Dialog);
             for (int n = 0; n < nodes.size(); ++n) {
@@ -68,15 +89,21 @@ private slots:
                 const QString name = nodes[n]->text(QAccessible::Name);
                 if (nodes[n]->role() == QAccessible::Button && name.contains(QStringLiteral("columna")))
                     QVERIFY(!nodes[n]->state().focusable && name.endsWith(QStringLiteral(": vacía"))
-                            && nodes[n]->actionInterface()->actionNames() == QStringList{QAccessibleActionInterface::pressAction()});
+                            && nodes[n]->actionInterface()->actionNames()
+                                   == QStringList{QAccessibleActionInterface::pressAction()});
                 else if (label && label->text().isEmpty() && label->pixmap().isNull())
                     QVERIFY2(name.isEmpty(), qPrintable(name));
-                else if (!QList{QAccessible::Client, QAccessible::Border, QAccessible::MenuBar, QAccessible::PopupMenu}.contains(nodes[n]->role()))
+                else if (!QList{QAccessible::Client, QAccessible::Border, QAccessible::MenuBar,
+                                QAccessible::PopupMenu}
+                              .contains(nodes[n]->role()))
                     QVERIFY2(name.size() > 1, qPrintable(nodes[n]->object()->objectName())); // not a bare "#"
             }
         }
-        for (auto [window, picture] : {std::pair(Window::Splash, "imgLogo"), {Window::MainMenu, "imgLogo"}, {Window::About, "Label1"}})
-            QCOMPARE(QAccessible::queryAccessibleInterface(child(game.host().window(window), picture))->role(), QAccessible::Graphic);
+        for (auto [window, picture] :
+             {std::pair(Window::Splash, "imgLogo"), {Window::MainMenu, "imgLogo"}, {Window::About, "Label1"}})
+            QCOMPARE(
+                QAccessible::queryAccessibleInterface(child(game.host().window(window), picture))->role(),
+                QAccessible::Graphic);
     }
 
     // The machine's reply, the user's move pressed through the screen reader
@@ -88,12 +115,14 @@ private slots:
         QWidget* versus = open(game, Window::VersusMachine);
         QTRY_VERIFY(announced());
         const QString first = place(heard[0]);
-        QCOMPARE(heard, QStringList({QStringLiteral("F%1: cruz").arg(first), QStringLiteral("» Cruz en f") + first}));
+        QCOMPARE(heard, QStringList(
+                            {QStringLiteral("F%1: cruz").arg(first), QStringLiteral("» Cruz en f") + first}));
         heard.clear();
         press(child(versus, first == QStringLiteral("ila 2, columna 2") ? "lbl0" : "lbl4"));
         QTRY_VERIFY(announced());
         const QString mine = place(heard.value(0)), reply = place(heard.value(1));
-        QCOMPARE(heard, QStringList({"F" + mine + ": círculo", "F" + reply + ": cruz", "» Círculo en f" + mine + ". Cruz en f" + reply}));
+        QCOMPARE(heard, QStringList({"F" + mine + ": círculo", "F" + reply + ": cruz",
+                                     "» Círculo en f" + mine + ". Cruz en f" + reply}));
         heard.clear();
         QTest::keyClick(versus, Qt::Key_F2);
         QTRY_VERIFY(announced());
@@ -104,7 +133,8 @@ private slots:
         for (const char* cell : {"lbl0", "lbl3", "lbl1", "lbl4", "lbl2"})
             press(child(two, cell));
         QTRY_COMPARE(shown, QStringList{QStringLiteral("La cruz gana!!!")});
-        QCOMPARE(heard.filter(QStringLiteral("Victorias")), QStringList{QStringLiteral("Victorias de la cruz: 1")});
+        QCOMPARE(heard.filter(QStringLiteral("Victorias")),
+                 QStringList{QStringLiteral("Victorias de la cruz: 1")});
     }
 
     // Enter presses the focused button in every window; Tab lands on the
@@ -117,7 +147,8 @@ private slots:
         QVERIFY(!game.host().window(Window::MainMenu));
         QWidget* versus = open(game, Window::VersusMachine);
         child(versus, "cmdReiniciar")->setFocus();
-        for (const char* stop : {"Option2", "Command1", "Check1", "cmdReiniciar"}) { // Option2 is the one selected
+        for (const char* stop :
+             {"Option2", "Command1", "Check1", "cmdReiniciar"}) { // Option2 is the one selected
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(stop));
         }

@@ -15,9 +15,11 @@ namespace {
 
 const std::u16string kKey = u"SOFTWARE\\Velquor\\Crucirco";
 
-struct SystemInfo : ::testing::Test {
+struct SystemInfo : ::testing::Test
+{
     // GetKeyValue of a value stored with these units, from a text it must replace or keep.
-    std::pair<bool, std::u16string> read(std::uint32_t type, std::u16string data, KeyRoot root = kLocalMachine)
+    std::pair<bool, std::u16string> read(std::uint32_t type, std::u16string data,
+                                         KeyRoot root = kLocalMachine)
     {
         store.values[{kKey, u"v"}] = StoredValue{type, std::move(data)};
         std::u16string value = u"antes";
@@ -59,11 +61,13 @@ TEST_F(SystemInfo, TheViewerStartsFromEitherKeyOrTheUserHearsOneBox)
 {
     const std::string unavailable = "box Crucirco | System Information Is Unavailable At This Time | OK\n";
     EXPECT_EQ(start(), unavailable);
-    store.values[{std::u16string(kViewerFolderKey), std::u16string(kViewerFolderValue)}] = {kStringValue, u"C:\\SI"};
+    store.values[{std::u16string(kViewerFolderKey), std::u16string(kViewerFolderValue)}] = {kStringValue,
+                                                                                            u"C:\\SI"};
     EXPECT_EQ(start(), unavailable); // the folder holds no viewer
     launcher.files = {u"C:\\SI\\MSINFO32.EXE"};
     EXPECT_EQ(start(), "");
-    store.values[{std::u16string(kViewerKey), std::u16string(kViewerValue)}] = {kStringValue, u"C:\\msinfo.exe"};
+    store.values[{std::u16string(kViewerKey), std::u16string(kViewerValue)}] = {kStringValue,
+                                                                                u"C:\\msinfo.exe"};
     EXPECT_EQ(start(), "");
     EXPECT_EQ(launcher.started, (std::vector<std::u16string>{u"C:\\SI\\MSINFO32.EXE", u"C:\\msinfo.exe"}));
     launcher.startFails = true;
@@ -87,7 +91,8 @@ TEST_F(SystemInfo, TheVersionsAndTheViewerButtonOfTheShellWindows)
     program.about()->cmdSysInfo_Click();
     EXPECT_EQ(out.str(), "box Crucirco | System Information Is Unavailable At This Time | OK\n");
     // A form shows itself only in the window it has while loaded.
-    struct View final : FormView {
+    struct View final : FormView
+    {
         int refreshes = 0;
         void refresh() override { ++refreshes; }
     } view;
@@ -107,7 +112,8 @@ TEST_F(SystemInfo, TheVersionsAndTheViewerButtonOfTheShellWindows)
 
 TEST_F(SystemInfo, AnyErrorOnTheWayToTheViewerEndsInTheBox)
 {
-    struct Broken final : ConfigStore {
+    struct Broken final : ConfigStore
+    {
         std::optional<StoredValue> read(KeyRoot, std::u16string_view, std::u16string_view) override
         {
             throw std::runtime_error("the store broke");
@@ -127,7 +133,8 @@ TEST(ViewerOnPath, TheFirstViewerInstalledOnThePathIsTheOneTheProgramStarts)
     setenv("PATH", bin.c_str(), 1);
     const auto viewerPath = [] {
         std::u16string path;
-        return GetKeyValue(*makeSystemStore(), kLocalMachine, kViewerKey, kViewerValue, path) ? path : u"none";
+        return GetKeyValue(*makeSystemStore(), kLocalMachine, kViewerKey, kViewerValue, path) ? path
+                                                                                              : u"none";
     };
     EXPECT_EQ(viewerPath(), u"none");
     for (const char* viewer : {"hardinfo", "hardinfo2"}) {
@@ -136,7 +143,8 @@ TEST(ViewerOnPath, TheFirstViewerInstalledOnThePathIsTheOneTheProgramStarts)
     }
     EXPECT_EQ(viewerPath(), QString::fromStdString((bin / "hardinfo2").string()).toStdU16String());
     std::u16string folder;
-    EXPECT_FALSE(GetKeyValue(*makeSystemStore(), kLocalMachine, kViewerFolderKey, kViewerFolderValue, folder));
+    EXPECT_FALSE(
+        GetKeyValue(*makeSystemStore(), kLocalMachine, kViewerFolderKey, kViewerFolderValue, folder));
     setenv("PATH", saved.c_str(), 1);
     fs::remove_all(bin);
 }

@@ -15,25 +15,34 @@
 // The machine's timer ticks when the storm says so: a day-long interval keeps
 // the wall clock out of a sequence.
 constexpr int kTicksOnlyFromTheStorm = 24 * 60 * 60 * 1000;
-constexpr int kKeys[] = {Qt::Key_F1, Qt::Key_F2, Qt::Key_F4, Qt::Key_F8, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape};
+constexpr int kKeys[] = {Qt::Key_F1,      Qt::Key_F2,    Qt::Key_F4,     Qt::Key_F8,    Qt::Key_Tab,
+                         Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape};
 
-struct Storm {
+struct Storm
+{
     // The splash stays loaded behind the storm, its timer stopped, and takes
     // no event: the last window the storm closes does not end the program.
-    explicit Storm(int seed) : seed_(seed), rng_(seed) {
+    explicit Storm(int seed)
+        : seed_(seed)
+        , rng_(seed)
+    {
         game_.desktop.clock.seconds = static_cast<std::uint32_t>(seed % 86400);
-        for (Window window : {Window::Splash, Window::MainMenu, Window::VersusMachine}) game_.program().show(window);
+        for (Window window : {Window::Splash, Window::MainMenu, Window::VersusMachine})
+            game_.program().show(window);
         control<QTimer>(game_.window(Window::Splash), "Timer1")->stop(), check();
     }
     ~Storm() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    QString run(int steps) { // the first fault found, or nothing
+    QString run(int steps)
+    { // the first fault found, or nothing
         for (int i = 0; i < steps && failure_.isEmpty(); ++i) {
             // The event, then as the main loop does between two events: deliver
             // what is pending, and destroy the windows unloaded meanwhile.
-            step(), QCoreApplication::processEvents(), QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            step(), QCoreApplication::processEvents(),
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             for (QWidget* widget : QApplication::topLevelWidgets())
-                if (widget->objectName().startsWith("frm") && widget != game_.window(Window::Splash) && !windows().contains(widget))
+                if (widget->objectName().startsWith("frm") && widget != game_.window(Window::Splash)
+                    && !windows().contains(widget))
                     fail("the unloaded window " + widget->objectName() + " is still there");
         }
         return failure_.isEmpty() && exitRequested() ? "something asked the application to quit" : failure_;
@@ -42,41 +51,69 @@ struct Storm {
 
     int pick(qsizetype n) { return int(std::uniform_int_distribution<qsizetype>(0, n - 1)(rng_)); }
     QTimer* timer1() const { return control<QTimer>(game_.window(Window::VersusMachine), "Timer1"); }
-    QList<QWidget*> windows() const { // those the storm plays on: all but the splash
-        QList<QWidget*> open{game_.window(Window::MainMenu), game_.window(Window::VersusMachine), game_.window(Window::TwoPlayer), game_.window(Window::About)};
+    QList<QWidget*> windows() const
+    { // those the storm plays on: all but the splash
+        QList<QWidget*> open{game_.window(Window::MainMenu), game_.window(Window::VersusMachine),
+                             game_.window(Window::TwoPlayer), game_.window(Window::About)};
         return open.removeAll(nullptr), open;
     }
-    void fail(const QString& what) { if (failure_.isEmpty()) failure_ = QStringLiteral("%1\nat event %2 of CRUCIRCO_STORM_SEED=%3 CRUCIRCO_STORM_SEQUENCES=1").arg(what).arg(events).arg(seed_); }
+    void fail(const QString& what)
+    {
+        if (failure_.isEmpty())
+            failure_ = QStringLiteral("%1\nat event %2 of CRUCIRCO_STORM_SEED=%3 CRUCIRCO_STORM_SEQUENCES=1")
+                           .arg(what)
+                           .arg(events)
+                           .arg(seed_);
+    }
 
     // One event, then the checks. A machine tick at the top level first
     // queues a few more events, which its random move's passes deliver.
-    void step() {
+    void step()
+    {
         ++events;
         insideTurns += turnDepth_ > 0;
-        if (windows().isEmpty()) game_.program().show(Window::MainMenu); // the user starts again
+        if (windows().isEmpty())
+            game_.program().show(Window::MainMenu); // the user starts again
         const QList<QWidget*> open = windows();
         QWidget* window = open[pick(open.size())];
         const int r = pick(100);
-        QTimer* timer = timer1(); const bool tick = r >= 70 && r < 92 && timer && timer->isActive();
+        QTimer* timer = timer1();
+        const bool tick = r >= 70 && r < 92 && timer && timer->isActive();
         if (tick) {
             for (int i = turnDepth_ ? 0 : pick(5); i > 0; --i)
-                QMetaObject::invokeMethod(&context_, [this] { if (failure_.isEmpty()) step(); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    &context_,
+                    [this] {
+                        if (failure_.isEmpty())
+                            step();
+                    },
+                    Qt::QueuedConnection);
             crossesInTurn_ = turnDepth_++ ? crossesInTurn_ : 0;
-            QTimerEvent event(timer->timerId()); QCoreApplication::sendEvent(timer, &event);
-        } else if (r < 40) { // on a control's middle (a cell, a button, an option, the check box), or anywhere
-            QWidget* target = qobject_cast<QMainWindow*>(window) ? static_cast<QMainWindow*>(window)->centralWidget() : window;
+            QTimerEvent event(timer->timerId());
+            QCoreApplication::sendEvent(timer, &event);
+        } else if (r
+                   < 40) { // on a control's middle (a cell, a button, an option, the check box), or anywhere
+            QWidget* target = qobject_cast<QMainWindow*>(window)
+                                  ? static_cast<QMainWindow*>(window)->centralWidget()
+                                  : window;
             QPoint at(pick(target->width()), pick(target->height()));
             QList<QWidget*> controls;
             for (QWidget* w : window->findChildren<QWidget*>())
-                if (qobject_cast<CellLabel*>(w) || (qobject_cast<QAbstractButton*>(w) && w->isVisibleTo(window))) controls << w;
-            if (r < 25) target = controls[pick(controls.size())], at = target->rect().center();
-            else if (QWidget* child = target->childAt(at)) at = child->mapFrom(target, at), target = child;
+                if (qobject_cast<CellLabel*>(w)
+                    || (qobject_cast<QAbstractButton*>(w) && w->isVisibleTo(window)))
+                    controls << w;
+            if (r < 25)
+                target = controls[pick(controls.size())], at = target->rect().center();
+            else if (QWidget* child = target->childAt(at))
+                at = child->mapFrom(target, at), target = child;
             QTest::mouseClick(target, Qt::LeftButton, {}, at);
         } else if (r < 92) { // mostly on the window the user is in, at its focused control
-            window = open.contains(QApplication::activeWindow()) && pick(4) ? QApplication::activeWindow() : window;
+            window = open.contains(QApplication::activeWindow()) && pick(4) ? QApplication::activeWindow()
+                                                                            : window;
             const int key = pick(10) < 4 ? Qt::Key_0 + pick(10) : kKeys[pick(std::size(kKeys))];
             const bool confirms = key == Qt::Key_F4 || key == Qt::Key_F8; // "&Salir" always refused
-            if (confirms) game_.boxes.push(key == Qt::Key_F8 && pick(2) ? Answer::Ok : Answer::Cancel);
+            if (confirms)
+                game_.boxes.push(key == Qt::Key_F8 && pick(2) ? Answer::Ok : Answer::Cancel);
             const std::size_t before = game_.transcript.str().size();
             QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key(key),
                             key <= Qt::Key_9 && pick(2) ? Qt::KeypadModifier : Qt::NoModifier);
@@ -89,13 +126,19 @@ struct Storm {
         turnDepth_ -= tick;
     }
 
-    void check() {
-        if (QTimer* timer = timer1(); timer && timer->interval() != kTicksOnlyFromTheStorm) timer->setInterval(kTicksOnlyFromTheStorm);
+    void check()
+    {
+        if (QTimer* timer = timer1(); timer && timer->interval() != kTicksOnlyFromTheStorm)
+            timer->setInterval(kTicksOnlyFromTheStorm);
         const QStringList boxes = game_.takeBoxes();
-        int wins[2] = {int(boxes.count("box Crucirco | La cruz gana!!! | OK")), int(boxes.count("box Crucirco | El círculo gana!!! | OK"))};
-        if (game_.program().ending()) return fail("the program is ending; the last boxes:\n" + boxes.join(u'\n'));
-        for (Window screen : {Window::VersusMachine, Window::TwoPlayer}) checkScreen(screen, wins);
-        if (wins[0] || wins[1]) fail("a win box whose tally did not rise: " + boxes.join(u'\n'));
+        int wins[2] = {int(boxes.count("box Crucirco | La cruz gana!!! | OK")),
+                       int(boxes.count("box Crucirco | El círculo gana!!! | OK"))};
+        if (game_.program().ending())
+            return fail("the program is ending; the last boxes:\n" + boxes.join(u'\n'));
+        for (Window screen : {Window::VersusMachine, Window::TwoPlayer})
+            checkScreen(screen, wins);
+        if (wins[0] || wins[1])
+            fail("a win box whose tally did not rise: " + boxes.join(u'\n'));
     }
 
     // The board and the tallies on the window against the previous check:
@@ -104,14 +147,17 @@ struct Storm {
     // inside a machine turn, one a turn; tallies in plain digits, each rise
     // with its win box and its line on the board; Timer1 running exactly
     // when the screen has it enabled.
-    void checkScreen(Window id, int wins[2]) {
+    void checkScreen(Window id, int wins[2])
+    {
         const bool versus = id == Window::VersusMachine;
         Seen& seen = seen_[versus];
         QWidget* window = game_.window(id);
-        if (!window) return void(seen = Seen{});
+        if (!window)
+            return void(seen = Seen{});
         const auto name = [&] { return window->objectName() + ": " + boardText(window) + ' '; };
         const std::optional<Board> shown = shownBoard(window);
-        if (!shown) return fail(name() + "a cell holds something else than a mark");
+        if (!shown)
+            return fail(name() + "a cell holds something else than a mark");
         const Board board = *shown;
         static const QRegularExpression digits("^(|[1-9][0-9]*)$");
         const QString tallies[2] = {text(window, "lblX"), text(window, "lblO")};
@@ -124,43 +170,67 @@ struct Storm {
         if (seen.window == window) {
             int added = -1;
             for (int i = 0; i < 9; ++i)
-                if (board.markCount() && seen.board.at(i) != board.at(i) && (!seen.board.isEmpty(i) || std::exchange(added, i) >= 0))
+                if (board.markCount() && seen.board.at(i) != board.at(i)
+                    && (!seen.board.isEmpty(i) || std::exchange(added, i) >= 0))
                     return fail(name() + "a mark overwritten, or two marks in one event");
-            if (added >= 0 && findWin(seen.board)) fail(name() + "a mark on a won board");
-            if (added >= 0 && versus && board.at(added) == Mark::Cross && (turnDepth_ == 0 || ++crossesInTurn_ > 1))
+            if (added >= 0 && findWin(seen.board))
+                fail(name() + "a mark on a won board");
+            if (added >= 0 && versus && board.at(added) == Mark::Cross
+                && (turnDepth_ == 0 || ++crossesInTurn_ > 1))
                 fail(name() + "a cross outside the machine's turn, or a second one in it");
             const std::optional<Win> win = findWin(board);
             for (int k = 0; k < 2; ++k) {
                 const int rise = tallies[k].toInt() - seen.tallies[k];
-                if (rise < 0 || rise > wins[k] || (rise && (!win || win->winner != (k ? Mark::Circle : Mark::Cross))))
-                    fail(name() + QStringLiteral("a tally went from %1 to %2 with %3 win boxes").arg(seen.tallies[k]).arg(tallies[k]).arg(wins[k]));
+                if (rise < 0 || rise > wins[k]
+                    || (rise && (!win || win->winner != (k ? Mark::Circle : Mark::Cross))))
+                    fail(name()
+                         + QStringLiteral("a tally went from %1 to %2 with %3 win boxes")
+                               .arg(seen.tallies[k])
+                               .arg(tallies[k])
+                               .arg(wins[k]));
                 wins[k] -= rise;
             }
         }
         seen = Seen{window, board, {tallies[0].toInt(), tallies[1].toInt()}};
     }
 
-    struct Seen { QPointer<QWidget> window; Board board; int tallies[2] = {0, 0}; } seen_[2]; // the game screens at the previous check
+    struct Seen
+    {
+        QPointer<QWidget> window;
+        Board board;
+        int tallies[2] = {0, 0};
+    } seen_[2]; // the game screens at the previous check
     int seed_;
     std::mt19937_64 rng_;
     ScriptedGame game_;
     QObject context_; // receives the queued events; destroyed first, and they with it
     QString failure_;
-    int turnDepth_ = 0, crossesInTurn_ = 0; // machine ticks in progress, one inside another, and their crosses
+    int turnDepth_ = 0,
+        crossesInTurn_ = 0; // machine ticks in progress, one inside another, and their crosses
 };
 
-class StormWidgetTests final : public QObject {
+class StormWidgetTests final : public QObject
+{
     Q_OBJECT
 private slots:
-    void stormOfUserEvents() {
+    void stormOfUserEvents()
+    {
         prepareApplication(*qApp);
-        // A click on a label or the background is one that no control takes, and Qt Test says so each time; the
-        // offscreen platform says it cannot raise a window each time one is shown. A storm makes thousands of both.
-        static const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-            if (!message.endsWith("not accepted by receiving widget") && message != "This plugin does not support raise()") previous(type, context, message);
-        });
-        const int seed = qEnvironmentVariableIsSet("CRUCIRCO_STORM_SEED") ? qEnvironmentVariableIntValue("CRUCIRCO_STORM_SEED") : 20240612;
-        const int sequences = qEnvironmentVariableIsSet("CRUCIRCO_STORM_SEQUENCES") ? qEnvironmentVariableIntValue("CRUCIRCO_STORM_SEQUENCES") : 12;
+        // A click on a label or the background is one that no control takes, and Qt Test says so each time;
+        // the offscreen platform says it cannot raise a window each time one is shown. A storm makes
+        // thousands of both.
+        static const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+                if (!message.endsWith("not accepted by receiving widget")
+                    && message != "This plugin does not support raise()")
+                    previous(type, context, message);
+            });
+        const int seed = qEnvironmentVariableIsSet("CRUCIRCO_STORM_SEED")
+                             ? qEnvironmentVariableIntValue("CRUCIRCO_STORM_SEED")
+                             : 20240612;
+        const int sequences = qEnvironmentVariableIsSet("CRUCIRCO_STORM_SEQUENCES")
+                                  ? qEnvironmentVariableIntValue("CRUCIRCO_STORM_SEQUENCES")
+                                  : 12;
         int events = 0, insideTurns = 0;
         for (int i = 0; i < sequences; ++i) {
             Storm storm(seed + i);

@@ -14,22 +14,35 @@ const QString kPressRestart = "box Crucirco | Presione reiniciar para jugar una 
 const QString kToMenu = "box Crucirco | ¿Confirma salir de este modo? | OK Cancel -> ";
 const QString kExit = "box Crucirco | ¿Confirma salir del Crucirco Velquor? | OK Cancel -> ";
 
-QTimer* timer1(const QWidget* window) { return control<QTimer>(window, "Timer1"); }
+QTimer* timer1(const QWidget* window)
+{
+    return control<QTimer>(window, "Timer1");
+}
 // The board and the tallies, as "XXX|OO.|... 1/" reads.
-QString state(const QWidget* window) { return boardText(window) + ' ' + text(window, "lblX") + '/' + text(window, "lblO"); }
+QString state(const QWidget* window)
+{
+    return boardText(window) + ' ' + text(window, "lblX") + '/' + text(window, "lblO");
+}
 // Keys on a window; each confirmation they raise takes the next of `answers`.
-void press(ScriptedGame& game, QWidget* window, std::initializer_list<Qt::Key> keys, std::initializer_list<Answer> answers = {}) {
-    for (Answer answer : answers) game.boxes.push(answer);
-    for (Qt::Key key : keys) QTest::keyClick(window, key);
+void press(ScriptedGame& game, QWidget* window, std::initializer_list<Qt::Key> keys,
+           std::initializer_list<Answer> answers = {})
+{
+    for (Answer answer : answers)
+        game.boxes.push(answer);
+    for (Qt::Key key : keys)
+        QTest::keyClick(window, key);
 }
 
 // Answers each modal box, while `watcher` lives, from inside the box's own
 // event loop, where the test body cannot reach; `answer` must close it. A
 // fresh single shot each time: Qt fires no timer again while its own handler
 // runs, and `answer` may wait.
-void answerBoxes(QObject* watcher, const std::function<void(QMessageBox&)>& answer) {
+void answerBoxes(QObject* watcher, const std::function<void(QMessageBox&)>& answer)
+{
     QTimer::singleShot(10, watcher, [=] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); answerBoxes(watcher, answer), box && !box->property("seen").toBool()) box->setProperty("seen", true), answer(*box);
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            answerBoxes(watcher, answer), box && !box->property("seen").toBool())
+            box->setProperty("seen", true), answer(*box);
     });
 }
 
@@ -37,10 +50,16 @@ void answerBoxes(QObject* watcher, const std::function<void(QMessageBox&)>& answ
 // the game's main: the splash handing over to the main menu, each of the
 // menu's buttons, both game screens, About, and "Salir". Its memcheck run
 // plays it alone, with a longer patience.
-void playSession(ScriptedGame& game) {
+void playSession(ScriptedGame& game)
+{
     const int patience = std::max(5000, qEnvironmentVariableIntValue("CRUCIRCO_PATIENCE"));
     const auto turnTo = [&](Window w) { // the window the user turns to next, once it is active
-        return shown(game, w) && (game.window(w)->activateWindow(), QTest::qWaitForWindowActive(game.window(w), patience)) ? game.window(w) : nullptr; };
+        return shown(game, w)
+                       && (game.window(w)->activateWindow(),
+                           QTest::qWaitForWindowActive(game.window(w), patience))
+                   ? game.window(w)
+                   : nullptr;
+    };
     QElapsedTimer sinceStart;
     sinceStart.start(), game.program().start();
     QPointer<QWidget> splash = game.window(Window::Splash);
@@ -54,61 +73,81 @@ void playSession(ScriptedGame& game) {
     click(button(versus, "Uno contra uno"));
     press(game, turnTo(Window::TwoPlayer), {Qt::Key_F8}, {Answer::Ok});
     click(button(turnTo(Window::MainMenu), "Uno contra uno"));
-    // A two-player game: the second 0 takes nothing nor the turn, 8 comes after the line. F2: a new game, begun by the
-    // loser. Digits play the cells: the main keyboard's in reading order, the keypad's as laid out (7 8 9 on top).
+    // A two-player game: the second 0 takes nothing nor the turn, 8 comes after the line. F2: a new game,
+    // begun by the loser. Digits play the cells: the main keyboard's in reading order, the keypad's as laid
+    // out (7 8 9 on top).
     QWidget* two = turnTo(Window::TwoPlayer);
-    for (int index : {0, 3, 1, 4, 0, 2, 8}) clickCell(two, index);
+    for (int index : {0, 3, 1, 4, 0, 2, 8})
+        clickCell(two, index);
     QCOMPARE(state(two), "XXX|OO.|... 1/");
     press(game, two, {Qt::Key_F2});
-    for (Qt::Key key : {Qt::Key_1, Qt::Key_9}) QTest::keyClick(two, key), QTest::keyClick(two, key, Qt::KeypadModifier);
+    for (Qt::Key key : {Qt::Key_1, Qt::Key_9})
+        QTest::keyClick(two, key), QTest::keyClick(two, key, Qt::KeypadModifier);
     QCOMPARE(state(two), "O.X|...|X.O 1/");
     // About: its version and the viewer's one box; OK, then Escape, closes it.
     for (Qt::Key close : {Qt::Key_Space, Qt::Key_Escape}) {
         press(game, turnTo(Window::TwoPlayer), {Qt::Key_F1});
         QWidget* about = turnTo(Window::About);
-        QCOMPARE(text(about, "lblVersion"), QStringLiteral("Versión %1.%2").arg(version::kMajor).arg(version::kMinor));
+        QCOMPARE(text(about, "lblVersion"),
+                 QStringLiteral("Versión %1.%2").arg(version::kMajor).arg(version::kMinor));
         click(button(about, "&Info del sisitema..."));
-        QTest::keyClick(close == Qt::Key_Space ? button(about, "OK") : about, close); // Space presses the focused OK
+        QTest::keyClick(close == Qt::Key_Space ? button(about, "OK") : about,
+                        close); // Space presses the focused OK
         QVERIFY(!game.window(Window::About) && two->isVisible());
     }
     // The main menu's "Salir" closes it alone while a game screen is open;
     // "Salir" there, confirmed, ends the program.
     press(game, turnTo(Window::VersusMachine), {Qt::Key_F8}, {Answer::Ok});
     click(button(turnTo(Window::MainMenu), "Salir"));
-    QVERIFY(!game.window(Window::MainMenu) && !game.window(Window::VersusMachine) && !game.program().ending());
+    QVERIFY(!game.window(Window::MainMenu) && !game.window(Window::VersusMachine)
+            && !game.program().ending());
     press(game, turnTo(Window::TwoPlayer), {Qt::Key_F4}, {Answer::Ok});
 }
 
-class WindowTests final : public QObject {
+class WindowTests final : public QObject
+{
     Q_OBJECT
 private slots:
     void initTestCase() { prepareApplication(*qApp); }
     void cleanup() { QVERIFY(!exitRequested()); } // every test keeps a window open, so the program goes on
 
-    void everyWindowAsItsRowSays() {
+    void everyWindowAsItsRowSays()
+    {
         ScriptedGame game;
         for (const WindowRow& row : kWindows) {
             QWidget* window = showWindow(game.desktop, row.id);
-            QCOMPARE(window->objectName() + '/' + window->windowTitle(), toQString(row.name) + '/' + toQString(row.title));
-            auto* main = qobject_cast<QMainWindow*>(window); // a game screen: the menu bar over the client area
+            QCOMPARE(window->objectName() + '/' + window->windowTitle(),
+                     toQString(row.name) + '/' + toQString(row.title));
+            auto* main =
+                qobject_cast<QMainWindow*>(window); // a game screen: the menu bar over the client area
             QCOMPARE((main ? main->centralWidget() : window)->size(), Twips::size(row.width, row.height));
-            QVERIFY(window->isVisible() && window->size() == window->minimumSize() && window->size() == window->maximumSize());
-            // A title bar (the splash's type asks for none) and its buttons: close, minimise, no maximise; the task bar.
-            const bool titled = window->windowType() != Qt::SplashScreen && window->windowFlags().testFlags(Qt::WindowTitleHint);
+            QVERIFY(window->isVisible() && window->size() == window->minimumSize()
+                    && window->size() == window->maximumSize());
+            // A title bar (the splash's type asks for none) and its buttons: close, minimise, no maximise;
+            // the task bar.
+            const bool titled = window->windowType() != Qt::SplashScreen
+                                && window->windowFlags().testFlags(Qt::WindowTitleHint);
             const Qt::WindowFlags f = titled ? window->windowFlags() : Qt::WindowFlags();
-            QCOMPARE(QList<bool>({titled, f.testFlags(Qt::WindowCloseButtonHint), f.testFlags(Qt::WindowMinimizeButtonHint),
-                                  window->windowType() == Qt::Window, !f.testFlags(Qt::WindowMaximizeButtonHint)}),
-                     QList<bool>({row.titleBar, row.titleBar, row.minimizeButton, row.inTaskBar, true}));
+            QCOMPARE(
+                QList<bool>({titled, f.testFlags(Qt::WindowCloseButtonHint),
+                             f.testFlags(Qt::WindowMinimizeButtonHint), window->windowType() == Qt::Window,
+                             !f.testFlags(Qt::WindowMaximizeButtonHint)}),
+                QList<bool>({row.titleBar, row.titleBar, row.minimizeButton, row.inTaskBar, true}));
             QStringList menu; // its captions and keys; what the keys do is played below
             for (const QAction* a : window->findChildren<QAction*>())
-                if (auto* m = qobject_cast<QMenu*>(a->parent()); m && !a->shortcut().isEmpty()) menu << m->title() + ": " + a->text() + ' ' + a->shortcut().toString();
-            QCOMPARE(menu, main ? QStringList({"&Archivo: &Jugar de nuevo F2", "&Archivo: &Menú principal F8", row.id == Window::TwoPlayer ? "&Archivo: Salir F4"
-                                               : "&Archivo: &Salir F4", "Ayuda: Acerca... F1"}) : QStringList());
+                if (auto* m = qobject_cast<QMenu*>(a->parent()); m && !a->shortcut().isEmpty())
+                    menu << m->title() + ": " + a->text() + ' ' + a->shortcut().toString();
+            QCOMPARE(menu, main ? QStringList(
+                               {"&Archivo: &Jugar de nuevo F2", "&Archivo: &Menú principal F8",
+                                row.id == Window::TwoPlayer ? "&Archivo: Salir F4" : "&Archivo: &Salir F4",
+                                "Ayuda: Acerca... F1"})
+                                : QStringList());
         }
     }
 
     // Each step on a line: what the user does, then what the windows show.
-    void gameScreens() {
+    void gameScreens()
+    {
         ScriptedGame game;
         QWidget* two = showWindow(game.desktop, Window::TwoPlayer);
         // F8 and F4 answered Cancel change nothing; F1 opens About beside.
@@ -122,111 +161,159 @@ private slots:
         sinceOpen.start(), click(button(two, "Vs Máquina"));
         QWidget* versus = game.window(Window::VersusMachine);
         VersusScreen& screen = *game.program().versus();
-        QVERIFY(shown(game, Window::VersusMachine) && two->isVisible() && QTest::qWaitForWindowActive(versus));
+        QVERIFY(shown(game, Window::VersusMachine) && two->isVisible()
+                && QTest::qWaitForWindowActive(versus));
         QTRY_COMPARE(countMarks(versus, u'X'), 1);
         QVERIFY(sinceOpen.elapsed() >= 90 && !timer1(versus)->isActive());
         int free = 0;
-        while (!cell(versus, free)->text().isEmpty()) ++free;
-        clickCell(versus, free); QVERIFY(cell(versus, free)->text() == "O" && countMarks(versus, u'X') == 1);
+        while (!cell(versus, free)->text().isEmpty())
+            ++free;
+        clickCell(versus, free);
+        QVERIFY(cell(versus, free)->text() == "O" && countMarks(versus, u'X') == 1);
         QTRY_COMPARE(countMarks(versus, u'X'), 2);
         QList<int> levels;
-        for (const char* option : {"Dificultad baja", "Dificultad media", "Dificultad alta", "Dificultad máxima"})
+        for (const char* option :
+             {"Dificultad baja", "Dificultad media", "Dificultad alta", "Dificultad máxima"})
             click(button(versus, option)), levels << int(screen.difficulty());
         QCOMPARE(levels, QList<int>({1, 2, 3, 4}));
         // F2: a new game, opened by the machine; with "Empieza el usuario", left to the user.
-        press(game, versus, {Qt::Key_F2}); QVERIFY(boardText(versus) == "...|...|..." && timer1(versus)->isActive());
+        press(game, versus, {Qt::Key_F2});
+        QVERIFY(boardText(versus) == "...|...|..." && timer1(versus)->isActive());
         QTRY_COMPARE(countMarks(versus, u'X'), 1);
         click(button(versus, "Empieza el usuario")), press(game, versus, {Qt::Key_F2});
         QVERIFY(boardText(versus) == "...|...|..." && !timer1(versus)->isActive());
         // The circle's line: its box and tally, no machine turn, no more moves.
         screen.setBoard(parseBoard("OO.|XX.|..."));
-        for (int index : {2, 5}) clickCell(versus, index);
+        for (int index : {2, 5})
+            clickCell(versus, index);
         press(game, versus, {Qt::Key_F8, Qt::Key_F4, Qt::Key_F1}, {Answer::Cancel, Answer::Cancel});
-        QVERIFY(state(versus) == "OOO|XX.|... /1" && !timer1(versus)->isActive() && shown(game, Window::About));
-        QCOMPARE(game.takeBoxes(), QStringList({"box Crucirco | El círculo gana!!! | OK", kPressRestart, kToMenu + "Cancel", kExit + "Cancel"}));
+        QVERIFY(state(versus) == "OOO|XX.|... /1" && !timer1(versus)->isActive()
+                && shown(game, Window::About));
+        QCOMPARE(game.takeBoxes(), QStringList({"box Crucirco | El círculo gana!!! | OK", kPressRestart,
+                                                kToMenu + "Cancel", kExit + "Cancel"}));
 
         // The title bar's close asks nothing. Shown again, the controls are as at
         // first, GameOver as it was, and the machine opens all the same.
         versus->close();
         QVERIFY(game.takeBoxes().isEmpty() && !game.window(Window::VersusMachine) && !versus->isVisible());
         versus = showWindow(game.desktop, Window::VersusMachine);
-        QVERIFY(button(versus, "Dificultad media")->isChecked() && !button(versus, "Empieza el usuario")->isChecked() && state(versus) == "...|...|... /");
-        clickCell(versus, 4); QCOMPARE(game.takeBoxes(), QStringList({kPressRestart}));
+        QVERIFY(button(versus, "Dificultad media")->isChecked()
+                && !button(versus, "Empieza el usuario")->isChecked() && state(versus) == "...|...|... /");
+        clickCell(versus, 4);
+        QCOMPARE(game.takeBoxes(), QStringList({kPressRestart}));
         QTRY_COMPARE(countMarks(versus, u'X'), 1);
     }
 
     // The machine's win box runs its own event loop, in which Timer1 keeps
     // ticking; those ticks must not start a second machine turn. The box, and
     // the confirmation after it, are Qt's own, with its Spanish buttons.
-    void machineWinBoxHoldsTheTurn() {
-        QtMessageBoxes realBoxes; Desktop desktop(realBoxes); // Qt's own boxes
+    void machineWinBoxHoldsTheTurn()
+    {
+        QtMessageBoxes realBoxes;
+        Desktop desktop(realBoxes); // Qt's own boxes
         QWidget* versus = showWindow(desktop, Window::VersusMachine);
         VersusScreen& screen = *desktop.program.versus();
         QTRY_COMPARE(countMarks(versus, u'X'), 1);
         click(button(versus, "Dificultad alta")); // completes its own line first
         screen.setBoard(parseBoard("XX.|O..|..."));
         QStringList seen; // each box as the user sees it: title, text, icon and buttons
-        int ticks = 0, crosses = 0; QObject watcher;
+        int ticks = 0, crosses = 0;
+        QObject watcher;
         answerBoxes(&watcher, [&](QMessageBox& box) {
-            seen << QStringList{box.windowTitle(), box.text(), box.icon() == QMessageBox::NoIcon ? "no icon" : "icon"}.join(" | ");
+            seen << QStringList{box.windowTitle(), box.text(),
+                                box.icon() == QMessageBox::NoIcon ? "no icon" : "icon"}
+                        .join(" | ");
             for (auto which : {QMessageBox::Ok, QMessageBox::Cancel})
-                if (box.button(which)) seen.last() += " | " + box.button(which)->text().remove(u'&');
+                if (box.button(which))
+                    seen.last() += " | " + box.button(which)->text().remove(u'&');
             if (seen.size() == 1) { // the win box: drawn after the cross; Timer1, started afresh, ticks in it
                 crosses = countMarks(versus, u'X');
-                QSignalSpy spy(timer1(versus), &QTimer::timeout); // (Qt sends no tick while its own handler runs)
+                QSignalSpy spy(timer1(versus),
+                               &QTimer::timeout); // (Qt sends no tick while its own handler runs)
                 timer1(versus)->start();
                 ticks = QTest::qWaitFor([&] { return spy.count() >= 3; }, 2000) ? int(spy.count()) : -1;
             }
-            QTest::mouseClick(box.button(box.button(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::Ok), Qt::LeftButton);
+            QTest::mouseClick(
+                box.button(box.button(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::Ok),
+                Qt::LeftButton);
         });
         clickCell(versus, 4);
         QTRY_VERIFY(!seen.isEmpty() && !QApplication::activeModalWidget());
-        QVERIFY2(ticks >= 3 && crosses == 3, qPrintable(QStringLiteral("%1 ticks in the turn, %2 crosses").arg(ticks).arg(crosses)));
+        QVERIFY2(ticks >= 3 && crosses == 3,
+                 qPrintable(QStringLiteral("%1 ticks in the turn, %2 crosses").arg(ticks).arg(crosses)));
         QVERIFY(state(versus) == "XXX|OO.|... 1/" && !timer1(versus)->isActive());
         QVERIFY((versus->activateWindow(), QTest::qWaitForWindowActive(versus)));
         QTest::keyClick(versus, Qt::Key_F8); // answered Cancel
-        QCOMPARE(seen, QStringList({"Crucirco | La cruz gana!!! | no icon | Aceptar", "Crucirco | ¿Confirma salir de este modo? | no icon | Aceptar | Cancelar"}));
+        QCOMPARE(seen,
+                 QStringList({"Crucirco | La cruz gana!!! | no icon | Aceptar",
+                              "Crucirco | ¿Confirma salir de este modo? | no icon | Aceptar | Cancelar"}));
         QVERIFY(desktop.window(Window::VersusMachine) == versus && !desktop.window(Window::MainMenu));
     }
 
     // The ways out end QApplication::exec(), after which no event loop runs in
     // the process again; each is played in a child process, this executable run
     // again with the scenario, the row's name, in CRUCIRCO_END_SCENARIO.
-    void waysOut_data() {
+    void waysOut_data()
+    {
         QTest::addColumn<QStringList>("report");
-        const QString toMenu = kToMenu + "OK", noViewer = "box Crucirco | System Information Is Unavailable At This Time | OK";
-        QTest::newRow("session") << QStringList{toMenu, "box Crucirco | La cruz gana!!! | OK", kPressRestart, noViewer, noViewer, toMenu,
-                                                                  kExit + "OK", "box Visite... | www.velquor.example | OK", "exec 0, 0 shown, 0 loaded"};
+        const QString toMenu = kToMenu + "OK",
+                      noViewer = "box Crucirco | System Information Is Unavailable At This Time | OK";
+        QTest::newRow("session") << QStringList{toMenu,
+                                                "box Crucirco | La cruz gana!!! | OK",
+                                                kPressRestart,
+                                                noViewer,
+                                                noViewer,
+                                                toMenu,
+                                                kExit + "OK",
+                                                "box Visite... | www.velquor.example | OK",
+                                                "exec 0, 0 shown, 0 loaded"};
         QTest::newRow("a key on the splash") << QStringList{"exec 0, 0 shown, 0 loaded"};
         QTest::newRow("Salir on the main menu") << QStringList{"exec 0, 0 shown, 0 loaded"};
     }
 
-    void waysOut() {
+    void waysOut()
+    {
         QFETCH(QStringList, report);
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("CRUCIRCO_END_SCENARIO", QTest::currentDataTag()), child.setProcessEnvironment(environment);
+        environment.insert("CRUCIRCO_END_SCENARIO", QTest::currentDataTag()),
+            child.setProcessEnvironment(environment);
         child.start(QCoreApplication::applicationFilePath(), {"endScenario", "-silent"});
         QVERIFY2(child.waitForFinished(60000), "the child did not end");
-        QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).split(u'\n').filter("@@ ").replaceInStrings("@@ ", ""), report);
+        QCOMPARE(QString::fromUtf8(child.readAllStandardOutput())
+                     .split(u'\n')
+                     .filter("@@ ")
+                     .replaceInStrings("@@ ", ""),
+                 report);
         QCOMPARE(child.exitCode(), 0);
     }
 
     // The child's side, with a watchdog for a program that does not end.
-    void endScenario() {
+    void endScenario()
+    {
         const QString scenario = qEnvironmentVariable("CRUCIRCO_END_SCENARIO");
-        if (scenario.isEmpty()) QSKIP("played only in a child process of waysOut");
+        if (scenario.isEmpty())
+            QSKIP("played only in a child process of waysOut");
         ScriptedGame game;
         QTimer::singleShot(0, [&] {
-            if (scenario == "session") playSession(game);
-            else if (scenario == "a key on the splash") game.program().start(), QTest::keyClick(game.window(Window::Splash), Qt::Key_A);
-            else click(button(showWindow(game.desktop, Window::MainMenu), "Salir"));
+            if (scenario == "session")
+                playSession(game);
+            else if (scenario == "a key on the splash")
+                game.program().start(), QTest::keyClick(game.window(Window::Splash), Qt::Key_A);
+            else
+                click(button(showWindow(game.desktop, Window::MainMenu), "Salir"));
             QTimer::singleShot(10000, [] { QCoreApplication::exit(99); });
         });
         const int code = QApplication::exec();
         const auto tops = QApplication::topLevelWidgets();
-        const QStringList report = game.takeBoxes() << QStringLiteral("exec %1, %2 shown, %3 loaded").arg(code).arg(std::count_if(tops.begin(), tops.end(), [](auto* w) { return w->isVisible(); })).arg(game.program().anyLoaded());
-        for (const QString& line : report) std::printf("@@ %s\n", qPrintable(line));
+        const QStringList report = game.takeBoxes()
+                                   << QStringLiteral("exec %1, %2 shown, %3 loaded")
+                                          .arg(code)
+                                          .arg(std::count_if(tops.begin(), tops.end(),
+                                                             [](auto* w) { return w->isVisible(); }))
+                                          .arg(game.program().anyLoaded());
+        for (const QString& line : report)
+            std::printf("@@ %s\n", qPrintable(line));
         QCOMPARE(code, 0);
     }
 };

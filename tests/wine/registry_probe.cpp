@@ -31,7 +31,8 @@ void put(const wchar_t* name, DWORD type, const void* data, std::size_t bytes)
     RegCloseKey(key);
 }
 
-struct Read {
+struct Read
+{
     bool ok;
     std::u16string value;
 };
@@ -43,12 +44,14 @@ Read read(const std::u16string& name, KeyRoot root = kLocalMachine)
     return r;
 }
 
-struct Launcher final : ProcessLauncher {
+struct Launcher final : ProcessLauncher
+{
     std::u16string started;
     bool fileExists(std::u16string_view) override { return false; }
     bool start(std::u16string_view path) override { return started = path, true; }
 };
-struct Boxes final : MessageBoxes {
+struct Boxes final : MessageBoxes
+{
     int shown = 0;
     void inform(std::string_view, std::string_view) override { ++shown; }
     Answer confirm(std::string_view, std::string_view) override { return ++shown, Answer::Ok; }

@@ -62,8 +62,9 @@ int parseCell(const std::string& text)
 double parseDraw(const std::string& text)
 {
     const auto point = text.find('.');
-    const bool shapeOk = !text.empty() && text != "." && text.find_first_not_of("0123456789.") == std::string::npos
-        && (point == std::string::npos || text.find('.', point + 1) == std::string::npos);
+    const bool shapeOk = !text.empty() && text != "."
+                         && text.find_first_not_of("0123456789.") == std::string::npos
+                         && (point == std::string::npos || text.find('.', point + 1) == std::string::npos);
     if (!shapeOk)
         throw ScriptError("not a random number: " + text);
     const double value = std::stod(text.front() == '.' ? "0" + text : text);
@@ -72,10 +73,13 @@ double parseDraw(const std::string& text)
     return value;
 }
 
-int bit(Flag16 flag) { return isTrue(flag) ? 1 : 0; }
+int bit(Flag16 flag)
+{
+    return isTrue(flag) ? 1 : 0;
+}
 
 // NAME=VALUE settings, each name given by `apply(name, value)`.
-template <class Apply>
+template<class Apply>
 void applySettings(const Command& command, std::size_t from, Apply&& apply)
 {
     if (command.size() <= from)
@@ -117,14 +121,15 @@ std::string versusFieldsText(const VersusFields& f)
 std::string boardAndTallies(const GameScreen& screen)
 {
     return "board=" + boardText(screen.board()) + " x=" + screen.tallies().cross.caption()
-        + " o=" + screen.tallies().circle.caption();
+           + " o=" + screen.tallies().circle.caption();
 }
 
 } // namespace
 
 // The lab's random move lets the queued commands run like any other pass;
 // only the end of the program stops it.
-class ReplaySession::LabPass final : public EventPass {
+class ReplaySession::LabPass final : public EventPass
+{
 public:
     explicit LabPass(ReplaySession& session)
         : session_(session)
@@ -247,10 +252,11 @@ void ReplaySession::labCommand(const Command& command)
             throw ScriptError("no such move: " + level);
     } else if (what == "check") {
         expectWords(command, 2);
-        const bool won = announceOutcome(lab_.board, lab_.fields.GameOver, lab_.tallies, [&](std::string_view text) {
-            boxes_.inform(texts::kAppTitle, text);
-            return true;
-        });
+        const bool won =
+            announceOutcome(lab_.board, lab_.fields.GameOver, lab_.tallies, [&](std::string_view text) {
+                boxes_.inform(texts::kAppTitle, text);
+                return true;
+            });
         out_ << "outcome " << (won ? 1 : 0) << '\n';
     } else if (what == "state") {
         expectWords(command, 2);
@@ -274,14 +280,16 @@ void ReplaySession::printState(Window window) const
         const VersusScreen& vs = *program_.versus();
         fields = versusFieldsText(vs.fields);
         if (form->loaded()) {
-            out_ << "vs " << boardAndTallies(vs) << ' ' << fields << " level=" << static_cast<int>(vs.difficulty())
-                 << " userfirst=" << (vs.userStarts() ? 1 : 0) << " timer=" << (vs.timerEnabled() ? 1 : 0) << '\n';
+            out_ << "vs " << boardAndTallies(vs) << ' ' << fields
+                 << " level=" << static_cast<int>(vs.difficulty())
+                 << " userfirst=" << (vs.userStarts() ? 1 : 0) << " timer=" << (vs.timerEnabled() ? 1 : 0)
+                 << '\n';
             return;
         }
     } else {
         const TwoPlayerScreen& two = *program_.twoPlayer();
         fields = "over=" + std::to_string(bit(two.fields.GameOver))
-            + " circle=" + std::to_string(bit(two.fields.CircleTurn));
+                 + " circle=" + std::to_string(bit(two.fields.CircleTurn));
         if (form->loaded()) {
             out_ << "two " << boardAndTallies(two) << ' ' << fields << '\n';
             return;

@@ -17,7 +17,8 @@ using Command = std::vector<std::string>;
 
 // Runs a scenario script against the game's own classes, with scripted
 // chance and scripted answers to the boxes, and writes what happens.
-class ReplaySession {
+class ReplaySession
+{
 public:
     explicit ReplaySession(std::ostream& out);
     ~ReplaySession();
@@ -28,7 +29,8 @@ public:
 
 private:
     // One versus-machine game state without a window.
-    struct Lab {
+    struct Lab
+    {
         Board board;
         Tallies tallies;
         VersusFields fields{kFalse, kFalse, kNoPlan, 0, 0};

@@ -10,24 +10,26 @@
 #include <map>
 #include <ostream>
 #include <stdexcept>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "opponent/random_source.h"
 #include "forms/platform.h"
+#include "opponent/random_source.h"
 #include "shell/program.h"
 #include "shell/system_info.h"
 
 namespace crucirco::scripted {
 
 // A script asked for something it did not provide.
-class ScriptError : public std::runtime_error {
+class ScriptError : public std::runtime_error
+{
 public:
     using std::runtime_error::runtime_error;
 };
 
-class Random final : public RandomSource {
+class Random final : public RandomSource
+{
 public:
     void push(double r) { queue_.push_back(r); }
     double draw() override;
@@ -38,7 +40,8 @@ private:
     std::deque<double> queue_;
 };
 
-class Boxes final : public MessageBoxes {
+class Boxes final : public MessageBoxes
+{
 public:
     explicit Boxes(std::ostream& out)
         : out_(out)
@@ -53,7 +56,8 @@ private:
     std::deque<Answer> answers_;
 };
 
-class Events final : public EventLoop {
+class Events final : public EventLoop
+{
 public:
     // What a pass of the event loop does; nothing by default.
     std::function<void()> onPass;
@@ -61,13 +65,15 @@ public:
     void processPendingEvents() override;
 };
 
-class FixedClock final : public Clock {
+class FixedClock final : public Clock
+{
 public:
     std::uint32_t seconds = 0;
     std::uint32_t secondsSinceMidnight() const override { return seconds; }
 };
 
-class WindowLog final : public WindowHost {
+class WindowLog final : public WindowHost
+{
 public:
     explicit WindowLog(std::ostream& out)
         : out_(out)
@@ -84,16 +90,18 @@ private:
 };
 
 // An in-memory configuration store under HKEY_LOCAL_MACHINE, by key and value name.
-class MemoryStore final : public ConfigStore {
+class MemoryStore final : public ConfigStore
+{
 public:
     std::map<std::pair<std::u16string, std::u16string>, StoredValue> values;
     std::optional<StoredValue> read(KeyRoot root, std::u16string_view key, std::u16string_view name) override;
 };
 
-class Launcher final : public ProcessLauncher {
+class Launcher final : public ProcessLauncher
+{
 public:
-    std::vector<std::u16string> files;    // what exists
-    std::vector<std::u16string> started;  // what was started
+    std::vector<std::u16string> files; // what exists
+    std::vector<std::u16string> started; // what was started
     bool startFails = false;
     bool fileExists(std::u16string_view path) override;
     bool start(std::u16string_view path) override;
