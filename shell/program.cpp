@@ -10,20 +10,20 @@ template<class FormType>
 std::unique_ptr<Form> make(Program& program)
 {
     const Program::Services& s = program.services();
-    if constexpr (std::is_same_v<FormType, VersusScreen>)
-        return std::make_unique<VersusScreen>(
-            VersusScreen::Services{program, s.boxes, s.random, s.events, s.clock});
-    else if constexpr (std::is_same_v<FormType, TwoPlayerScreen>)
-        return std::make_unique<TwoPlayerScreen>(program, s.boxes);
-    else if constexpr (std::is_same_v<FormType, AboutDialog>)
-        return std::make_unique<AboutDialog>(program, s.boxes, s.store, s.launcher);
+    if constexpr (std::is_same_v<FormType, VersusForm>)
+        return std::make_unique<VersusForm>(
+            VersusForm::Services{program, s.boxes, s.random, s.events, s.clock});
+    else if constexpr (std::is_same_v<FormType, TwoPlayerForm>)
+        return std::make_unique<TwoPlayerForm>(program, s.boxes);
+    else if constexpr (std::is_same_v<FormType, AboutForm>)
+        return std::make_unique<AboutForm>(program, s.boxes, s.store, s.launcher);
     else
         return std::make_unique<FormType>(program);
 }
 
 // Each window's form, in the order of the window table's rows.
 constexpr std::array<Maker, kWindows.size()> kMakers{
-    make<SplashScreen>, make<MainMenu>, make<VersusScreen>, make<TwoPlayerScreen>, make<AboutDialog>,
+    make<SplashForm>, make<MainMenuForm>, make<VersusForm>, make<TwoPlayerForm>, make<AboutForm>,
 };
 
 } // namespace

@@ -3,11 +3,11 @@
 #include <memory>
 
 #include "forms/platform.h"
-#include "screens/two_player_screen.h"
-#include "screens/versus_screen.h"
-#include "shell/about_dialog.h"
-#include "shell/main_menu.h"
-#include "shell/splash_screen.h"
+#include "screens/two_player_form.h"
+#include "screens/versus_form.h"
+#include "shell/about_form.h"
+#include "shell/main_menu_form.h"
+#include "shell/splash_form.h"
 
 namespace crucirco {
 
@@ -60,11 +60,11 @@ public:
 
     // The window objects that exist so far (null before the first show).
     Form* existing(Window window) const { return forms_[indexOf(window)].get(); }
-    SplashScreen* splash() const { return as<SplashScreen>(Window::Splash); }
-    MainMenu* mainMenu() const { return as<MainMenu>(Window::MainMenu); }
-    VersusScreen* versus() const { return as<VersusScreen>(Window::VersusMachine); }
-    TwoPlayerScreen* twoPlayer() const { return as<TwoPlayerScreen>(Window::TwoPlayer); }
-    AboutDialog* about() const { return as<AboutDialog>(Window::About); }
+    SplashForm* splash() const { return as<SplashForm>(Window::Splash); }
+    MainMenuForm* mainMenu() const { return as<MainMenuForm>(Window::MainMenu); }
+    VersusForm* versus() const { return as<VersusForm>(Window::VersusMachine); }
+    TwoPlayerForm* twoPlayer() const { return as<TwoPlayerForm>(Window::TwoPlayer); }
+    AboutForm* about() const { return as<AboutForm>(Window::About); }
 
     const Services& services() const { return services_; }
 

@@ -22,7 +22,7 @@
 #include <cstdio>
 #include <functional>
 
-#include "screens/versus_screen.h"
+#include "screens/versus_form.h"
 #include "shell/qt/desktop_program.h"
 
 namespace {
@@ -104,7 +104,7 @@ public:
         return runUntil([&] { return window(Window::VersusMachine) != nullptr; });
     }
 
-    VersusScreen& versus() { return *desktop_.program().versus(); }
+    VersusForm& versus() { return *desktop_.program().versus(); }
     QWidget* window(Window w) { return desktop_.host().window(w); }
 
     // One game: the machine begins, the user takes the first empty cell.

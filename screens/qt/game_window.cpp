@@ -133,7 +133,7 @@ private:
     std::vector<QLine> lines_;
 };
 
-GameWindow::GameWindow(GameScreen& screen, Navigator& navigator, HandlerGate& gate,
+GameWindow::GameWindow(GameForm& screen, Navigator& navigator, HandlerGate& gate,
                        const GameWindowLayout& layout)
     : FormWindow(screen, navigator, gate)
     , screen_(screen)
@@ -177,7 +177,7 @@ GameWindow::GameWindow(GameScreen& screen, Navigator& navigator, HandlerGate& ga
     cmdReiniciar_->setObjectName(QStringLiteral("cmdReiniciar"));
     cmdReiniciar_->setGeometry(Twips::rect(kCmdReiniciar));
     connect(cmdReiniciar_, &QPushButton::clicked, this,
-            [this] { newGame([](GameScreen& s) { s.cmdReiniciar_Click(); }); });
+            [this] { newGame([](GameForm& s) { s.cmdReiniciar_Click(); }); });
     command1_ = new WrappingButton(QString::fromUtf8(layout.command1Caption), client_);
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setGeometry(Twips::rect(layout.command1));
@@ -199,7 +199,7 @@ void GameWindow::buildMenu(const GameWindowLayout& layout)
         const char* name;
         const char* caption;
         Qt::Key key;
-        void (*handler)(GameScreen&);
+        void (*handler)(GameForm&);
         bool help;
     };
     QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
@@ -207,10 +207,10 @@ void GameWindow::buildMenu(const GameWindowLayout& layout)
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
     ayuda->setObjectName(QStringLiteral("fwefw"));
     const Item items[] = {
-        {"mnuAgain", "&Jugar de nuevo", Qt::Key_F2, [](GameScreen& s) { s.mnuAgain_Click(); }, false},
-        {"mnuPPal", "&Menú principal", Qt::Key_F8, [](GameScreen& s) { s.mnuPPal_Click(); }, false},
-        {"mnuEnd", layout.exitCaption, Qt::Key_F4, [](GameScreen& s) { s.mnuEnd_Click(); }, false},
-        {"mnuAbout", "Acerca...", Qt::Key_F1, [](GameScreen& s) { s.mnuAbout_Click(); }, true},
+        {"mnuAgain", "&Jugar de nuevo", Qt::Key_F2, [](GameForm& s) { s.mnuAgain_Click(); }, false},
+        {"mnuPPal", "&Menú principal", Qt::Key_F8, [](GameForm& s) { s.mnuPPal_Click(); }, false},
+        {"mnuEnd", layout.exitCaption, Qt::Key_F4, [](GameForm& s) { s.mnuEnd_Click(); }, false},
+        {"mnuAbout", "Acerca...", Qt::Key_F1, [](GameForm& s) { s.mnuAbout_Click(); }, true},
     };
     for (const Item& item : items) {
         QMenu* menu = item.help ? ayuda : archivo;
@@ -227,7 +227,7 @@ void GameWindow::buildMenu(const GameWindowLayout& layout)
     }
 }
 
-void GameWindow::newGame(void (*handler)(GameScreen&))
+void GameWindow::newGame(void (*handler)(GameForm&))
 {
     newGame_ = true;
     forward([this, handler] { handler(screen_); });

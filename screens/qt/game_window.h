@@ -7,7 +7,7 @@
 
 #include "forms/qt/accessibility.h"
 #include "forms/qt/form_window.h"
-#include "screens/game_screen.h"
+#include "screens/game_form.h"
 
 class QAction;
 class QPushButton;
@@ -46,7 +46,7 @@ public:
 class GameWindow : public FormWindow<QMainWindow>
 {
 public:
-    GameWindow(GameScreen& screen, Navigator& navigator, HandlerGate& gate, const GameWindowLayout& layout);
+    GameWindow(GameForm& screen, Navigator& navigator, HandlerGate& gate, const GameWindowLayout& layout);
     ~GameWindow() override;
 
     void refresh() final;
@@ -68,9 +68,9 @@ private:
     void buildMenu(const GameWindowLayout& layout);
     // Runs a new game's handler; a screen reader hears "Nueva partida" even
     // when the board was empty already.
-    void newGame(void (*handler)(GameScreen&));
+    void newGame(void (*handler)(GameForm&));
 
-    GameScreen& screen_;
+    GameForm& screen_;
     QWidget* client_;
     std::array<CellLabel*, 9> cells_{};
     SpokenLabel* lblX_;

@@ -11,7 +11,7 @@ constexpr GameWindowLayout kLayout{495,          360,    {1800, 0, 2055, 255}, {
 
 } // namespace
 
-TwoPlayerWindow::TwoPlayerWindow(TwoPlayerScreen& screen, Navigator& navigator, HandlerGate& gate)
+TwoPlayerWindow::TwoPlayerWindow(TwoPlayerForm& screen, Navigator& navigator, HandlerGate& gate)
     : GameWindow(screen, navigator, gate, kLayout)
 {
     setTabOrder(cmdReiniciar(), command1());

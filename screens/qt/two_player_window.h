@@ -1,7 +1,7 @@
 #pragma once
 
 #include "screens/qt/game_window.h"
-#include "screens/two_player_screen.h"
+#include "screens/two_player_form.h"
 
 namespace crucirco {
 
@@ -9,7 +9,7 @@ namespace crucirco {
 class TwoPlayerWindow final : public GameWindow
 {
 public:
-    TwoPlayerWindow(TwoPlayerScreen& screen, Navigator& navigator, HandlerGate& gate);
+    TwoPlayerWindow(TwoPlayerForm& screen, Navigator& navigator, HandlerGate& gate);
 };
 
 } // namespace crucirco

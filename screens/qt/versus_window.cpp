@@ -36,7 +36,7 @@ void widenToCaption(QWidget* control)
 
 } // namespace
 
-VersusWindow::VersusWindow(VersusScreen& screen, Navigator& navigator, HandlerGate& gate)
+VersusWindow::VersusWindow(VersusForm& screen, Navigator& navigator, HandlerGate& gate)
     : GameWindow(screen, navigator, gate, kLayout)
     , screen_(screen)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "screens/qt/game_window.h"
-#include "screens/versus_screen.h"
+#include "screens/versus_form.h"
 
 class QCheckBox;
 class QRadioButton;
@@ -16,12 +16,12 @@ class VersusWindow final : public GameWindow
 public:
     static constexpr int kMoveDelayMs = 100;
 
-    VersusWindow(VersusScreen& screen, Navigator& navigator, HandlerGate& gate);
+    VersusWindow(VersusForm& screen, Navigator& navigator, HandlerGate& gate);
 
 private:
     void showOwnControls() override;
 
-    VersusScreen& screen_;
+    VersusForm& screen_;
     std::array<QRadioButton*, 4> options_{};
     QCheckBox* check1_ = nullptr;
     QTimer* timer1_ = nullptr;

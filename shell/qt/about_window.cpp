@@ -55,7 +55,7 @@ void makeTextBlack(QLabel* label)
 
 } // namespace
 
-AboutWindow::AboutWindow(AboutDialog& about, Navigator& navigator, HandlerGate& gate)
+AboutWindow::AboutWindow(AboutForm& about, Navigator& navigator, HandlerGate& gate)
     : FormWindow(about, navigator, gate)
     , about_(about)
 {

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "forms/qt/form_window.h"
-#include "shell/about_dialog.h"
+#include "shell/about_form.h"
 
 class QLabel;
 
@@ -13,14 +13,14 @@ namespace crucirco {
 class AboutWindow final : public FormWindow<QDialog>
 {
 public:
-    AboutWindow(AboutDialog& about, Navigator& navigator, HandlerGate& gate);
+    AboutWindow(AboutForm& about, Navigator& navigator, HandlerGate& gate);
     void refresh() override;
 
     // Escape answers like OK.
     void reject() override;
 
 private:
-    AboutDialog& about_;
+    AboutForm& about_;
     QLabel* lblVersion_;
 };
 

@@ -8,7 +8,7 @@
 
 namespace crucirco {
 
-MainMenuWindow::MainMenuWindow(MainMenu& menu, Navigator& navigator, HandlerGate& gate)
+MainMenuWindow::MainMenuWindow(MainMenuForm& menu, Navigator& navigator, HandlerGate& gate)
     : FormWindow(menu, navigator, gate)
     , menu_(menu)
 {
@@ -31,12 +31,12 @@ MainMenuWindow::MainMenuWindow(MainMenu& menu, Navigator& navigator, HandlerGate
         const char* name;
         const char* caption;
         int left, width;
-        void (*handler)(MainMenu&);
+        void (*handler)(MainMenuForm&);
     };
     const Button buttons[] = {
-        {"cmdUnoUno", "Uno contra uno", 0, 1575, [](MainMenu& menu) { menu.cmdUnoUno_Click(); }},
-        {"cmdVsMaquina", "Vs la máquina", 1680, 1335, [](MainMenu& menu) { menu.cmdVsMaquina_Click(); }},
-        {"Command1", "Salir", 3120, 1215, [](MainMenu& menu) { menu.Command1_Click(); }},
+        {"cmdUnoUno", "Uno contra uno", 0, 1575, [](MainMenuForm& menu) { menu.cmdUnoUno_Click(); }},
+        {"cmdVsMaquina", "Vs la máquina", 1680, 1335, [](MainMenuForm& menu) { menu.cmdVsMaquina_Click(); }},
+        {"Command1", "Salir", 3120, 1215, [](MainMenuForm& menu) { menu.Command1_Click(); }},
     };
     QWidget* previous = nullptr;
     for (const Button& b : buttons) {

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "forms/qt/form_window.h"
-#include "shell/main_menu.h"
+#include "shell/main_menu_form.h"
 
 namespace crucirco {
 
@@ -11,10 +11,10 @@ namespace crucirco {
 class MainMenuWindow final : public FormWindow<QWidget>
 {
 public:
-    MainMenuWindow(MainMenu& menu, Navigator& navigator, HandlerGate& gate);
+    MainMenuWindow(MainMenuForm& menu, Navigator& navigator, HandlerGate& gate);
 
 private:
-    MainMenu& menu_;
+    MainMenuForm& menu_;
 };
 
 } // namespace crucirco

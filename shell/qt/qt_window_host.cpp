@@ -30,9 +30,9 @@ using Builder = QWidget* (*)(Form&, Navigator&, HandlerGate&);
 
 // Each window's class, in the order of the window table's rows.
 constexpr std::array<Builder, kWindows.size()> kBuilders{
-    build<SplashWindow, SplashScreen>, build<MainMenuWindow, MainMenu>,
-    build<VersusWindow, VersusScreen>, build<TwoPlayerWindow, TwoPlayerScreen>,
-    build<AboutWindow, AboutDialog>,
+    build<SplashWindow, SplashForm>, build<MainMenuWindow, MainMenuForm>,
+    build<VersusWindow, VersusForm>, build<TwoPlayerWindow, TwoPlayerForm>,
+    build<AboutWindow, AboutForm>,
 };
 
 // Centres the whole window on the screen, its frame and title bar included.

@@ -44,7 +44,7 @@ void fitToText(QLabel* label)
 
 } // namespace
 
-SplashWindow::SplashWindow(SplashScreen& splash, Navigator& navigator, HandlerGate& gate)
+SplashWindow::SplashWindow(SplashForm& splash, Navigator& navigator, HandlerGate& gate)
     : FormWindow(splash, navigator, gate)
     , splash_(splash)
 {
@@ -106,7 +106,7 @@ SplashWindow::SplashWindow(SplashScreen& splash, Navigator& navigator, HandlerGa
     auto* timer1 = new QTimer(this);
     timer1->setObjectName(QStringLiteral("Timer1"));
     timer1->setSingleShot(true);
-    timer1->setInterval(SplashScreen::kCloseAfterMs);
+    timer1->setInterval(SplashForm::kCloseAfterMs);
     timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may close the splash up to 5 % early
     connect(timer1, &QTimer::timeout, this, [this] { forward([this] { splash_.Timer1_Timer(); }); });
     timer1->start();

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "forms/qt/form_window.h"
-#include "shell/splash_screen.h"
+#include "shell/splash_form.h"
 
 class QLabel;
 
@@ -13,14 +13,14 @@ namespace crucirco {
 class SplashWindow final : public FormWindow<QWidget>
 {
 public:
-    SplashWindow(SplashScreen& splash, Navigator& navigator, HandlerGate& gate);
+    SplashWindow(SplashForm& splash, Navigator& navigator, HandlerGate& gate);
     void refresh() override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    SplashScreen& splash_;
+    SplashForm& splash_;
     QLabel* lblVersion_ = nullptr;
 };
 

@@ -125,7 +125,7 @@ private slots:
                     && window->size() == window->maximumSize());
             // A title bar (the splash's type asks for none) and its buttons: close, minimise, no maximise;
             // the task bar.
-            const bool titled = window->windowType() != Qt::SplashScreen
+            const bool titled = window->windowType() != Qt::SplashForm
                                 && window->windowFlags().testFlags(Qt::WindowTitleHint);
             const Qt::WindowFlags f = titled ? window->windowFlags() : Qt::WindowFlags();
             QCOMPARE(
@@ -160,7 +160,7 @@ private slots:
         QElapsedTimer sinceOpen;
         sinceOpen.start(), click(button(two, "Vs Máquina"));
         QWidget* versus = game.window(Window::VersusMachine);
-        VersusScreen& screen = *game.program().versus();
+        VersusForm& screen = *game.program().versus();
         QVERIFY(shown(game, Window::VersusMachine) && two->isVisible()
                 && QTest::qWaitForWindowActive(versus));
         QTRY_COMPARE(countMarks(versus, u'X'), 1);
@@ -212,7 +212,7 @@ private slots:
         QtMessageBoxes realBoxes;
         Desktop desktop(realBoxes); // Qt's own boxes
         QWidget* versus = showWindow(desktop, Window::VersusMachine);
-        VersusScreen& screen = *desktop.program.versus();
+        VersusForm& screen = *desktop.program.versus();
         QTRY_COMPARE(countMarks(versus, u'X'), 1);
         click(button(versus, "Dificultad alta")); // completes its own line first
         screen.setBoard(parseBoard("XX.|O..|..."));

@@ -118,7 +118,7 @@ std::string versusFieldsText(const VersusFields& f)
     return text.str();
 }
 
-std::string boardAndTallies(const GameScreen& screen)
+std::string boardAndTallies(const GameForm& screen)
 {
     return "board=" + boardText(screen.board()) + " x=" + screen.tallies().cross.caption()
            + " o=" + screen.tallies().circle.caption();
@@ -277,7 +277,7 @@ void ReplaySession::printState(Window window) const
     }
     std::string fields;
     if (window == Window::VersusMachine) {
-        const VersusScreen& vs = *program_.versus();
+        const VersusForm& vs = *program_.versus();
         fields = versusFieldsText(vs.fields);
         if (form->loaded()) {
             out_ << "vs " << boardAndTallies(vs) << ' ' << fields
@@ -287,7 +287,7 @@ void ReplaySession::printState(Window window) const
             return;
         }
     } else {
-        const TwoPlayerScreen& two = *program_.twoPlayer();
+        const TwoPlayerForm& two = *program_.twoPlayer();
         fields = "over=" + std::to_string(bit(two.fields.GameOver))
                  + " circle=" + std::to_string(bit(two.fields.CircleTurn));
         if (form->loaded()) {
@@ -304,7 +304,7 @@ void ReplaySession::versusCommand(const Command& command)
         throw ScriptError("vs needs a command");
     const std::string& what = command[1];
     if (what == "tick" || what == "level" || what == "userfirst") {
-        VersusScreen* vs = program_.versus();
+        VersusForm* vs = program_.versus();
         if (!vs || !vs->loaded())
             throw ScriptError("frmVSMaquina is not loaded");
         if (what == "tick") {
@@ -367,10 +367,10 @@ void ReplaySession::windowCommand(Window window, const Command& command)
     Form* form = program_.existing(window);
     if (!form || !form->loaded())
         throw ScriptError(std::string(windowName(window)) + " is not loaded");
-    gameScreenCommand(static_cast<GameScreen&>(*form), command);
+    gameScreenCommand(static_cast<GameForm&>(*form), command);
 }
 
-void ReplaySession::gameScreenCommand(GameScreen& screen, const Command& command)
+void ReplaySession::gameScreenCommand(GameForm& screen, const Command& command)
 {
     const std::string& what = command[1];
     if (what == "click") {

@@ -45,7 +45,7 @@ private:
     void windowCommand(Window window, const Command& command);
     void versusCommand(const Command& command);
     void twoPlayerCommand(const Command& command);
-    void gameScreenCommand(GameScreen& screen, const Command& command);
+    void gameScreenCommand(GameForm& screen, const Command& command);
     void shellCommand(const Command& command);
 
     void printState(Window window) const;

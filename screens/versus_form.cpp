@@ -1,14 +1,14 @@
-#include "screens/versus_screen.h"
+#include "screens/versus_form.h"
 
 namespace crucirco {
 
 // The random move's pass through the event loop, during a machine turn. The
 // user may do anything meanwhile; the turn stops at once when its window went
 // away, when the program is ending, or when the user's circle has won.
-class VersusScreen::TurnPass final : public EventPass
+class VersusForm::TurnPass final : public EventPass
 {
 public:
-    TurnPass(VersusScreen& screen, std::uint64_t serial)
+    TurnPass(VersusForm& screen, std::uint64_t serial)
         : screen_(screen)
         , serial_(serial)
     {
@@ -23,39 +23,39 @@ public:
     }
 
 private:
-    VersusScreen& screen_;
+    VersusForm& screen_;
     std::uint64_t serial_;
 };
 
-VersusScreen::VersusScreen(const Services& services)
-    : GameScreen(Window::VersusMachine, Window::TwoPlayer, services.navigator, services.boxes)
+VersusForm::VersusForm(const Services& services)
+    : GameForm(Window::VersusMachine, Window::TwoPlayer, services.navigator, services.boxes)
     , random_(services.random)
     , events_(services.events)
     , clock_(services.clock)
 {
 }
 
-void VersusScreen::resetControls()
+void VersusForm::resetControls()
 {
-    GameScreen::resetControls();
+    GameForm::resetControls();
     difficulty_ = Difficulty::Medium;
     userStarts_ = false;
     timerEnabled_ = true;
 }
 
-void VersusScreen::Form_Load()
+void VersusForm::Form_Load()
 {
     random_.reseed(clock_.secondsSinceMidnight());
     fields.PlannedCell = kNoPlan;
 }
 
-void VersusScreen::setTimerEnabled(bool enabled)
+void VersusForm::setTimerEnabled(bool enabled)
 {
     timerEnabled_ = enabled;
     refreshView();
 }
 
-void VersusScreen::lbl_Click(int index)
+void VersusForm::lbl_Click(int index)
 {
     if (!active() || refusedAfterWin(fields.GameOver))
         return;
@@ -74,7 +74,7 @@ void VersusScreen::lbl_Click(int index)
     setTimerEnabled(true);
 }
 
-MoveResult VersusScreen::playMachineMove(MachineOpponent& opponent)
+MoveResult VersusForm::playMachineMove(MachineOpponent& opponent)
 {
     switch (difficulty_) {
     case Difficulty::Low:
@@ -89,7 +89,7 @@ MoveResult VersusScreen::playMachineMove(MachineOpponent& opponent)
     return opponent.MachineMoveMaximum();
 }
 
-void VersusScreen::Timer1_Timer()
+void VersusForm::Timer1_Timer()
 {
     // Timer events keep coming inside the nested event loops of a machine
     // turn (its win box, the random move's passes); the turn in progress
@@ -98,8 +98,8 @@ void VersusScreen::Timer1_Timer()
         return;
     struct TurnScope
     {
-        VersusScreen& screen;
-        explicit TurnScope(VersusScreen& s)
+        VersusForm& screen;
+        explicit TurnScope(VersusForm& s)
             : screen(s)
         {
             screen.turnInProgress_ = true;
@@ -120,7 +120,7 @@ void VersusScreen::Timer1_Timer()
         setTimerEnabled(false);
 }
 
-void VersusScreen::cmdReiniciar_Click()
+void VersusForm::cmdReiniciar_Click()
 {
     if (!active())
         return;
@@ -131,7 +131,7 @@ void VersusScreen::cmdReiniciar_Click()
     refreshView();
 }
 
-void VersusScreen::Option_Click(Difficulty difficulty)
+void VersusForm::Option_Click(Difficulty difficulty)
 {
     if (!active())
         return;
@@ -139,7 +139,7 @@ void VersusScreen::Option_Click(Difficulty difficulty)
     refreshView();
 }
 
-void VersusScreen::Check1_Click(bool checked)
+void VersusForm::Check1_Click(bool checked)
 {
     if (!active())
         return;

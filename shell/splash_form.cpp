@@ -1,16 +1,16 @@
-#include "shell/splash_screen.h"
+#include "shell/splash_form.h"
 
 #include "crucirco/version.h"
 
 namespace crucirco {
 
-void SplashScreen::Form_Load()
+void SplashForm::Form_Load()
 {
     lblVersion_ = "Version " + std::to_string(version::kMajor) + "." + std::to_string(version::kMinor) + "."
                   + std::to_string(version::kPatch);
 }
 
-void SplashScreen::Timer1_Timer()
+void SplashForm::Timer1_Timer()
 {
     if (!active())
         return;
@@ -18,7 +18,7 @@ void SplashScreen::Timer1_Timer()
     navigator().show(Window::MainMenu);
 }
 
-void SplashScreen::Form_KeyPress()
+void SplashForm::Form_KeyPress()
 {
     if (active())
         navigator().unload(id());

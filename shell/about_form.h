@@ -8,10 +8,10 @@
 namespace crucirco {
 
 // frmAbout: title, version, thanks, and a way to the system information viewer.
-class AboutDialog final : public Form
+class AboutForm final : public Form
 {
 public:
-    AboutDialog(Navigator& navigator, MessageBoxes& boxes, ConfigStore& store, ProcessLauncher& launcher)
+    AboutForm(Navigator& navigator, MessageBoxes& boxes, ConfigStore& store, ProcessLauncher& launcher)
         : Form(Window::About, navigator)
         , boxes_(boxes)
         , store_(store)

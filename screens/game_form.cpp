@@ -1,23 +1,23 @@
-#include "screens/game_screen.h"
+#include "screens/game_form.h"
 
 #include "screens/outcome_effects.h"
 #include "screens/texts.h"
 
 namespace crucirco {
 
-void GameScreen::setBoard(const Board& board)
+void GameForm::setBoard(const Board& board)
 {
     lbl_ = board;
     refreshView();
 }
 
-void GameScreen::resetControls()
+void GameForm::resetControls()
 {
     lbl_.clear();
     tallies_ = Tallies{};
 }
 
-bool GameScreen::announceOutcome(Flag16& gameOver)
+bool GameForm::announceOutcome(Flag16& gameOver)
 {
     const auto serial = loadSerial();
     const bool won = crucirco::announceOutcome(lbl_, gameOver, tallies_, [&](std::string_view message) {
@@ -28,7 +28,7 @@ bool GameScreen::announceOutcome(Flag16& gameOver)
     return won;
 }
 
-bool GameScreen::refusedAfterWin(Flag16 gameOver)
+bool GameForm::refusedAfterWin(Flag16 gameOver)
 {
     if (!isTrue(gameOver))
         return false;
@@ -36,30 +36,30 @@ bool GameScreen::refusedAfterWin(Flag16 gameOver)
     return true;
 }
 
-void GameScreen::inform(std::string_view text)
+void GameForm::inform(std::string_view text)
 {
     refreshView();
     boxes_.inform(texts::kAppTitle, text);
 }
 
-Answer GameScreen::confirm(std::string_view text)
+Answer GameForm::confirm(std::string_view text)
 {
     return boxes_.confirm(texts::kAppTitle, text);
 }
 
-void GameScreen::Command1_Click()
+void GameForm::Command1_Click()
 {
     if (active())
         navigator().show(other_);
 }
 
-void GameScreen::mnuAbout_Click()
+void GameForm::mnuAbout_Click()
 {
     if (active())
         navigator().show(Window::About);
 }
 
-void GameScreen::mnuPPal_Click()
+void GameForm::mnuPPal_Click()
 {
     if (!active())
         return;
@@ -70,7 +70,7 @@ void GameScreen::mnuPPal_Click()
     navigator().unload(id());
 }
 
-void GameScreen::mnuEnd_Click()
+void GameForm::mnuEnd_Click()
 {
     if (!active())
         return;

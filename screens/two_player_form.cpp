@@ -1,8 +1,8 @@
-#include "screens/two_player_screen.h"
+#include "screens/two_player_form.h"
 
 namespace crucirco {
 
-void TwoPlayerScreen::lbl_Click(int index)
+void TwoPlayerForm::lbl_Click(int index)
 {
     if (!active() || refusedAfterWin(fields.GameOver))
         return;
@@ -15,7 +15,7 @@ void TwoPlayerScreen::lbl_Click(int index)
     announceOutcome(fields.GameOver);
 }
 
-void TwoPlayerScreen::cmdReiniciar_Click()
+void TwoPlayerForm::cmdReiniciar_Click()
 {
     if (!active())
         return;

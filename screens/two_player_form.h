@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/flags.h"
-#include "screens/game_screen.h"
+#include "screens/game_form.h"
 
 namespace crucirco {
 
@@ -12,11 +12,11 @@ struct TwoPlayerFields
 };
 
 // frmUnoVsUno: two people at one board, marks alternating from game to game.
-class TwoPlayerScreen final : public GameScreen
+class TwoPlayerForm final : public GameForm
 {
 public:
-    TwoPlayerScreen(Navigator& navigator, MessageBoxes& boxes)
-        : GameScreen(Window::TwoPlayer, Window::VersusMachine, navigator, boxes)
+    TwoPlayerForm(Navigator& navigator, MessageBoxes& boxes)
+        : GameForm(Window::TwoPlayer, Window::VersusMachine, navigator, boxes)
     {
     }
 

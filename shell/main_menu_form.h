@@ -5,10 +5,10 @@
 namespace crucirco {
 
 // frmMain: the way to either game, and out.
-class MainMenu final : public Form
+class MainMenuForm final : public Form
 {
 public:
-    explicit MainMenu(Navigator& navigator)
+    explicit MainMenuForm(Navigator& navigator)
         : Form(Window::MainMenu, navigator)
     {
     }

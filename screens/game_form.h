@@ -12,10 +12,10 @@ namespace crucirco {
 // What the two game screens have in common: a board of nine cell labels, the
 // two win tallies, the button that opens the other game screen and the menu
 // ("&Jugar de nuevo", "&Menú principal", "&Salir", "Acerca...").
-class GameScreen : public Form
+class GameForm : public Form
 {
 public:
-    GameScreen(Window id, Window other, Navigator& navigator, MessageBoxes& boxes)
+    GameForm(Window id, Window other, Navigator& navigator, MessageBoxes& boxes)
         : Form(id, navigator)
         , other_(other)
         , boxes_(boxes)

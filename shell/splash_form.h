@@ -7,12 +7,12 @@
 namespace crucirco {
 
 // frmSplash, the start form: name, maker and version for 1.5 seconds.
-class SplashScreen final : public Form
+class SplashForm final : public Form
 {
 public:
     static constexpr int kCloseAfterMs = 1500;
 
-    explicit SplashScreen(Navigator& navigator)
+    explicit SplashForm(Navigator& navigator)
         : Form(Window::Splash, navigator)
     {
     }

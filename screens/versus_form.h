@@ -2,14 +2,14 @@
 
 #include "opponent/machine_opponent.h"
 #include "opponent/versus_fields.h"
-#include "screens/game_screen.h"
+#include "screens/game_form.h"
 
 namespace crucirco {
 
 enum class Difficulty { Low = 1, Medium = 2, High = 3, Maximum = 4 };
 
 // frmVSMaquina: the user's circle against the machine's cross.
-class VersusScreen final : public GameScreen
+class VersusForm final : public GameForm
 {
 public:
     struct Services
@@ -20,7 +20,7 @@ public:
         EventLoop& events;
         const Clock& clock;
     };
-    explicit VersusScreen(const Services& services);
+    explicit VersusForm(const Services& services);
 
     // Form-level fields: they outlive the window.
     VersusFields fields;

@@ -1,21 +1,21 @@
-#include "shell/about_dialog.h"
+#include "shell/about_form.h"
 
 #include "crucirco/version.h"
 
 namespace crucirco {
 
-void AboutDialog::Form_Load()
+void AboutForm::Form_Load()
 {
     lblVersion_ = "Versión " + std::to_string(version::kMajor) + "." + std::to_string(version::kMinor);
 }
 
-void AboutDialog::cmdOK_Click()
+void AboutForm::cmdOK_Click()
 {
     if (active())
         navigator().unload(id());
 }
 
-void AboutDialog::cmdSysInfo_Click()
+void AboutForm::cmdSysInfo_Click()
 {
     if (active())
         StartSysInfo(store_, launcher_, boxes_);

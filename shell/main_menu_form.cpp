@@ -1,8 +1,8 @@
-#include "shell/main_menu.h"
+#include "shell/main_menu_form.h"
 
 namespace crucirco {
 
-void MainMenu::leaveFor(Window window)
+void MainMenuForm::leaveFor(Window window)
 {
     if (!active())
         return;
@@ -10,7 +10,7 @@ void MainMenu::leaveFor(Window window)
     navigator().show(window);
 }
 
-void MainMenu::Command1_Click()
+void MainMenuForm::Command1_Click()
 {
     if (active())
         navigator().unload(id());
