@@ -277,7 +277,7 @@ void ReplaySession::printState(Window window) const
     }
     std::string fields;
     if (window == Window::VersusMachine) {
-        const VersusForm& vs = *program_.versus();
+        const VersusForm& vs = *program_.form<VersusForm>();
         fields = versusFieldsText(vs.fields);
         if (form->loaded()) {
             out_ << "vs " << boardAndTallies(vs) << ' ' << fields
@@ -287,7 +287,7 @@ void ReplaySession::printState(Window window) const
             return;
         }
     } else {
-        const TwoPlayerForm& two = *program_.twoPlayer();
+        const TwoPlayerForm& two = *program_.form<TwoPlayerForm>();
         fields = "over=" + std::to_string(bit(two.fields.GameOver))
                  + " circle=" + std::to_string(bit(two.fields.CircleTurn));
         if (form->loaded()) {
@@ -304,7 +304,7 @@ void ReplaySession::versusCommand(const Command& command)
         throw ScriptError("vs needs a command");
     const std::string& what = command[1];
     if (what == "tick" || what == "level" || what == "userfirst") {
-        VersusForm* vs = program_.versus();
+        VersusForm* vs = program_.form<VersusForm>();
         if (!vs || !vs->loaded())
             throw ScriptError("frmVSMaquina is not loaded");
         if (what == "tick") {
@@ -352,8 +352,8 @@ void ReplaySession::windowCommand(Window window, const Command& command)
             throw ScriptError(std::string(windowName(window)) + " has never been shown");
         applySettings(command, 2, [&](const std::string& name, const std::string& value) {
             if (window == Window::VersusMachine)
-                return setVersusField(program_.versus()->fields, name, value);
-            TwoPlayerFields& fields = program_.twoPlayer()->fields;
+                return setVersusField(program_.form<VersusForm>()->fields, name, value);
+            TwoPlayerFields& fields = program_.form<TwoPlayerForm>()->fields;
             if (name == "over")
                 fields.GameOver = toFlag(parseCount(value, 1) != 0);
             else if (name == "circle")
@@ -415,28 +415,28 @@ void ReplaySession::shellCommand(const Command& command)
     expectWords(command, 2);
     const std::string& what = command[1];
     if (verb == "splash") {
-        need(program_.splash(), Window::Splash);
+        need(program_.form<SplashForm>(), Window::Splash);
         if (what == "tick")
-            program_.splash()->Timer1_Timer();
+            program_.form<SplashForm>()->Timer1_Timer();
         else if (what == "key")
-            program_.splash()->Form_KeyPress();
+            program_.form<SplashForm>()->Form_KeyPress();
         else
             throw ScriptError("no such command: " + joined(command));
     } else if (verb == "main") {
-        need(program_.mainMenu(), Window::MainMenu);
+        need(program_.form<MainMenuForm>(), Window::MainMenu);
         if (what == "vs")
-            program_.mainMenu()->cmdVsMaquina_Click();
+            program_.form<MainMenuForm>()->cmdVsMaquina_Click();
         else if (what == "two")
-            program_.mainMenu()->cmdUnoUno_Click();
+            program_.form<MainMenuForm>()->cmdUnoUno_Click();
         else if (what == "quit")
-            program_.mainMenu()->Command1_Click();
+            program_.form<MainMenuForm>()->Command1_Click();
         else
             throw ScriptError("no such command: " + joined(command));
     } else if (verb == "about") {
-        need(program_.about(), Window::About);
+        need(program_.form<AboutForm>(), Window::About);
         if (what != "ok")
             throw ScriptError("no such command: " + joined(command));
-        program_.about()->cmdOK_Click();
+        program_.form<AboutForm>()->cmdOK_Click();
     } else {
         throw ScriptError("no such command: " + joined(command));
     }
