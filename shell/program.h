@@ -59,7 +59,9 @@ public:
     bool ending() const override { return ending_; }
 
     bool anyLoaded() const;
-    // Whether a window has been shown since the program started.
+    // Whether a window has been shown since the program started. The replay
+    // tool is its user: a script's program is over once every window shown
+    // has gone, and not before its first window.
     bool everShown() const { return everShown_; }
 
     // The window objects that exist so far (null before the first show).
