@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <string_view>
+#include <type_traits>
 
 namespace crucirco {
 
@@ -54,5 +55,34 @@ constexpr bool rowsInOrder()
     return true;
 }
 static_assert(rowsInOrder(), "each window's row stands at its own index");
+
+// Whether windows listed one by one are every window of the table, each
+// at its own row.
+template<std::size_t N>
+constexpr bool inTableOrder(const std::array<Window, N>& windows)
+{
+    if (N != kWindows.size())
+        return false;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (windows[i] != kWindows[i].id)
+            return false;
+    }
+    return true;
+}
+
+// The classes of the program's forms, one a row of the window table and in
+// its order, each naming its window as kWindow. The program makes its forms
+// from this list and the window host builds their windows after it, so a
+// form listed out of place, or a window paired with another window's form,
+// does not compile.
+template<class... Forms>
+struct FormClasses
+{
+    static_assert(inTableOrder(std::array<Window, sizeof...(Forms)>{Forms::kWindow...}),
+                  "one form a window, in the order of the window table");
+
+    template<class Type>
+    static constexpr bool holds = (std::is_same_v<Type, Forms> || ...);
+};
 
 } // namespace crucirco

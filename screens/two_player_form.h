@@ -15,8 +15,10 @@ struct TwoPlayerFields
 class TwoPlayerForm final : public GameForm
 {
 public:
+    static constexpr Window kWindow = Window::TwoPlayer;
+
     TwoPlayerForm(Navigator& navigator, MessageBoxes& boxes)
-        : GameForm(Window::TwoPlayer, Window::VersusMachine, navigator, boxes)
+        : GameForm(kWindow, Window::VersusMachine, navigator, boxes)
     {
     }
 

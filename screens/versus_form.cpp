@@ -28,7 +28,7 @@ private:
 };
 
 VersusForm::VersusForm(const Services& services)
-    : GameForm(Window::VersusMachine, Window::TwoPlayer, services.navigator, services.boxes)
+    : GameForm(kWindow, Window::TwoPlayer, services.navigator, services.boxes)
     , random_(services.random)
     , events_(services.events)
     , clock_(services.clock)

@@ -12,6 +12,8 @@ enum class Difficulty { Low = 1, Medium = 2, High = 3, Maximum = 4 };
 class VersusForm final : public GameForm
 {
 public:
+    static constexpr Window kWindow = Window::VersusMachine;
+
     struct Services
     {
         Navigator& navigator;

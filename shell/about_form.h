@@ -11,8 +11,10 @@ namespace crucirco {
 class AboutForm final : public Form
 {
 public:
+    static constexpr Window kWindow = Window::About;
+
     AboutForm(Navigator& navigator, MessageBoxes& boxes, ConfigStore& store, ProcessLauncher& launcher)
-        : Form(Window::About, navigator)
+        : Form(kWindow, navigator)
         , boxes_(boxes)
         , store_(store)
         , launcher_(launcher)

@@ -8,8 +8,10 @@ namespace crucirco {
 class MainMenuForm final : public Form
 {
 public:
+    static constexpr Window kWindow = Window::MainMenu;
+
     explicit MainMenuForm(Navigator& navigator)
-        : Form(Window::MainMenu, navigator)
+        : Form(kWindow, navigator)
     {
     }
 

@@ -6,25 +6,43 @@ namespace {
 
 using Maker = std::unique_ptr<Form> (*)(Program&);
 
+// Makes a form from the program's services. A form that needs no more than
+// the program, to go to other windows, takes just that; each of the others
+// says below what it takes.
 template<class FormType>
 std::unique_ptr<Form> make(Program& program)
 {
-    const Program::Services& s = program.services();
-    if constexpr (std::is_same_v<FormType, VersusForm>)
-        return std::make_unique<VersusForm>(
-            VersusForm::Services{program, s.boxes, s.random, s.events, s.clock});
-    else if constexpr (std::is_same_v<FormType, TwoPlayerForm>)
-        return std::make_unique<TwoPlayerForm>(program, s.boxes);
-    else if constexpr (std::is_same_v<FormType, AboutForm>)
-        return std::make_unique<AboutForm>(program, s.boxes, s.store, s.launcher);
-    else
-        return std::make_unique<FormType>(program);
+    return std::make_unique<FormType>(program);
 }
 
-// Each window's form, in the order of the window table's rows.
-constexpr std::array<Maker, kWindows.size()> kMakers{
-    make<SplashForm>, make<MainMenuForm>, make<VersusForm>, make<TwoPlayerForm>, make<AboutForm>,
-};
+template<>
+std::unique_ptr<Form> make<VersusForm>(Program& program)
+{
+    const Program::Services& s = program.services();
+    return std::make_unique<VersusForm>(VersusForm::Services{program, s.boxes, s.random, s.events, s.clock});
+}
+
+template<>
+std::unique_ptr<Form> make<TwoPlayerForm>(Program& program)
+{
+    return std::make_unique<TwoPlayerForm>(program, program.services().boxes);
+}
+
+template<>
+std::unique_ptr<Form> make<AboutForm>(Program& program)
+{
+    const Program::Services& s = program.services();
+    return std::make_unique<AboutForm>(program, s.boxes, s.store, s.launcher);
+}
+
+template<class... Forms>
+constexpr std::array<Maker, sizeof...(Forms)> makersOf(FormClasses<Forms...>)
+{
+    return {make<Forms>...};
+}
+
+// Each window's maker, at its row of the window table.
+constexpr std::array<Maker, kWindows.size()> kMakers = makersOf(Program::Forms{});
 
 } // namespace
 

@@ -35,6 +35,10 @@ public:
 class Program final : public Navigator
 {
 public:
+    // Every window's form, in the order of the window table. A new window
+    // adds its form here, and its window to the window host's list.
+    using Forms = FormClasses<SplashForm, MainMenuForm, VersusForm, TwoPlayerForm, AboutForm>;
+
     struct Services
     {
         MessageBoxes& boxes;
@@ -55,25 +59,24 @@ public:
     bool ending() const override { return ending_; }
 
     bool anyLoaded() const;
-    // Whether a window has been shown since the program started.
+    // Whether a window has been shown since the program started. The replay
+    // tool is its user: a script's program is over once every window shown
+    // has gone, and not before its first window.
     bool everShown() const { return everShown_; }
 
     // The window objects that exist so far (null before the first show).
     Form* existing(Window window) const { return forms_[indexOf(window)].get(); }
-    SplashForm* splash() const { return as<SplashForm>(Window::Splash); }
-    MainMenuForm* mainMenu() const { return as<MainMenuForm>(Window::MainMenu); }
-    VersusForm* versus() const { return as<VersusForm>(Window::VersusMachine); }
-    TwoPlayerForm* twoPlayer() const { return as<TwoPlayerForm>(Window::TwoPlayer); }
-    AboutForm* about() const { return as<AboutForm>(Window::About); }
+    template<class FormType>
+    FormType* form() const
+    {
+        static_assert(Forms::holds<FormType>, "one of the program's forms");
+        // Made from Forms, so the form at a window's row is that window's class.
+        return static_cast<FormType*>(existing(FormType::kWindow));
+    }
 
     const Services& services() const { return services_; }
 
 private:
-    template<class FormType>
-    FormType* as(Window window) const
-    {
-        return static_cast<FormType*>(existing(window));
-    }
     Form& create(Window window);
 
     Services services_;

@@ -10,10 +10,11 @@ namespace crucirco {
 class SplashForm final : public Form
 {
 public:
+    static constexpr Window kWindow = Window::Splash;
     static constexpr int kCloseAfterMs = 1500;
 
     explicit SplashForm(Navigator& navigator)
-        : Form(Window::Splash, navigator)
+        : Form(kWindow, navigator)
     {
     }
 

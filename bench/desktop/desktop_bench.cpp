@@ -96,7 +96,7 @@ public:
     {
         Program& program = desktop_.program();
         program.start();
-        if (!runUntil([&] { return program.mainMenu() && program.mainMenu()->loaded(); }))
+        if (!runUntil([&] { return program.form<MainMenuForm>() && program.form<MainMenuForm>()->loaded(); }))
             return false;
         runUntil([] { return false; }, 300); // let the menu settle before measuring it
         printMemory("menu");
@@ -104,7 +104,7 @@ public:
         return runUntil([&] { return window(Window::VersusMachine) != nullptr; });
     }
 
-    VersusForm& versus() { return *desktop_.program().versus(); }
+    VersusForm& versus() { return *desktop_.program().form<VersusForm>(); }
     QWidget* window(Window w) { return desktop_.host().window(w); }
 
     // One game: the machine begins, the user takes the first empty cell.

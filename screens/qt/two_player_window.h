@@ -9,6 +9,8 @@ namespace crucirco {
 class TwoPlayerWindow final : public GameWindow
 {
 public:
+    using FormType = TwoPlayerForm;
+
     TwoPlayerWindow(TwoPlayerForm& screen, Navigator& navigator, HandlerGate& gate);
 };
 

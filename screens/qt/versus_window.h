@@ -14,6 +14,8 @@ namespace crucirco {
 class VersusWindow final : public GameWindow
 {
 public:
+    using FormType = VersusForm;
+
     static constexpr int kMoveDelayMs = 100;
 
     VersusWindow(VersusForm& screen, Navigator& navigator, HandlerGate& gate);

@@ -13,6 +13,8 @@ namespace crucirco {
 class AboutWindow final : public FormWindow<QDialog>
 {
 public:
+    using FormType = AboutForm;
+
     AboutWindow(AboutForm& about, Navigator& navigator, HandlerGate& gate);
     void refresh() override;
 

@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "forms/qt/accessibility.h"
 #include "forms/qt/wrapping_button.h"
 
 namespace crucirco {
@@ -19,12 +18,7 @@ MainMenuWindow::MainMenuWindow(MainMenuForm& menu, Navigator& navigator, Handler
     welcome->setWordWrap(true);
     welcome->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* logo = new PictureLabel(this);
-    logo->setObjectName(QStringLiteral("imgLogo"));
-    logo->setGeometry(Twips::rect(120, 480, 1455, 1545));
-    logo->setPixmap(logoPixmap());
-    logo->setScaledContents(true);
-    logo->setAccessibleName(QStringLiteral("Logotipo de Crucirco"));
+    addLogo(this, {120, 480, 1455, 1545});
 
     struct Button
     {

@@ -11,6 +11,8 @@ namespace crucirco {
 class MainMenuWindow final : public FormWindow<QWidget>
 {
 public:
+    using FormType = MainMenuForm;
+
     MainMenuWindow(MainMenuForm& menu, Navigator& navigator, HandlerGate& gate);
 
 private:

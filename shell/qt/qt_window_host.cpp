@@ -17,23 +17,9 @@ namespace crucirco {
 
 namespace {
 
-// Builds the window of a form and lets the form show itself through it.
-template<class WindowType, class FormType>
-QWidget* build(Form& form, Navigator& navigator, HandlerGate& gate)
-{
-    auto* window = new WindowType(static_cast<FormType&>(form), navigator, gate);
-    form.attachView(window);
-    return window;
-}
-
-using Builder = QWidget* (*)(Form&, Navigator&, HandlerGate&);
-
-// Each window's class, in the order of the window table's rows.
-constexpr std::array<Builder, kWindows.size()> kBuilders{
-    build<SplashWindow, SplashForm>, build<MainMenuWindow, MainMenuForm>,
-    build<VersusWindow, VersusForm>, build<TwoPlayerWindow, TwoPlayerForm>,
-    build<AboutWindow, AboutForm>,
-};
+// Every form's window, in the order of the program's forms. A new window
+// adds its class here, and its form to the program's list.
+using Windows = WindowClasses<SplashWindow, MainMenuWindow, VersusWindow, TwoPlayerWindow, AboutWindow>;
 
 // Centres the whole window on the screen, its frame and title bar included.
 void centreOnScreen(QWidget* widget, const QMargins& frame)
@@ -114,7 +100,7 @@ QWidget* QtWindowHost::window(Window window) const
 
 void QtWindowHost::windowLoaded(Form& form)
 {
-    QWidget* widget = kBuilders[indexOf(form.id())](form, *program_, gate_);
+    QWidget* widget = Windows::build(form, *program_, gate_);
     const bool titleBar = rowOf(form.id()).titleBar;
     widget->winId();
     if (!titleBar)

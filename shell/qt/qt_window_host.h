@@ -4,12 +4,44 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <type_traits>
 #include <vector>
 
 #include "forms/qt/handler_gate.h"
 #include "shell/program.h"
 
 namespace crucirco {
+
+// The classes of the program's windows, each naming the form it shows as
+// FormType, listed in the order of the program's forms. Builds the window of
+// any form by its row of the window table; a list that pairs a form with
+// another form's window does not compile.
+template<class... Windows>
+class WindowClasses
+{
+    static_assert(std::is_same_v<FormClasses<typename Windows::FormType...>, Program::Forms>,
+                  "one window a form, in the order of the program's forms");
+
+public:
+    // Builds the window of a form and lets the form show itself through it.
+    static QWidget* build(Form& form, Navigator& navigator, HandlerGate& gate)
+    {
+        return kBuilders[indexOf(form.id())](form, navigator, gate);
+    }
+
+private:
+    using Builder = QWidget* (*)(Form&, Navigator&, HandlerGate&);
+
+    template<class WindowType>
+    static QWidget* buildOne(Form& form, Navigator& navigator, HandlerGate& gate)
+    {
+        auto* window = new WindowType(static_cast<typename WindowType::FormType&>(form), navigator, gate);
+        form.attachView(window);
+        return window;
+    }
+
+    static constexpr std::array<Builder, sizeof...(Windows)> kBuilders{buildOne<Windows>...};
+};
 
 // Puts the program's windows on the screen with Qt Widgets. A window being
 // unloaded is hidden and its timers stopped at once; it is destroyed only

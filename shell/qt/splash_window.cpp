@@ -5,8 +5,6 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "forms/qt/accessibility.h"
-
 namespace crucirco {
 
 namespace {
@@ -24,14 +22,13 @@ struct LabelLayout
     bool bold;
     Qt::Alignment alignment;
     bool sizesToText;
+    bool showsVersion; // the one label whose text the form sets
 };
 
-// A label marked to size itself to its text takes its text's size; one
-// aligned to the right keeps its right edge, any other its left edge.
+// A label that sizes itself to its text takes its text's size; one aligned
+// to the right keeps its right edge, any other its left edge.
 void fitToText(QLabel* label)
 {
-    if (!label->property("sizesToText").toBool())
-        return;
     const QSize text = label->sizeHint();
     QRect area = label->geometry();
     if (label->alignment() & Qt::AlignRight)
@@ -67,27 +64,23 @@ SplashWindow::SplashWindow(SplashForm& splash, Navigator& navigator, HandlerGate
     green.setColor(QPalette::WindowText, palette().color(QPalette::HighlightedText));
     frame->setPalette(green);
 
-    auto* logo = new PictureLabel(frame);
-    logo->setObjectName(QStringLiteral("imgLogo"));
-    logo->setGeometry(Twips::rect(360, 795, 1455, 1545));
-    logo->setPixmap(logoPixmap());
-    logo->setScaledContents(true);
-    logo->setAccessibleName(QStringLiteral("Logotipo de Crucirco"));
+    addLogo(frame, {360, 795, 1455, 1545});
 
     const LabelLayout labels[] = {
         {"lblLicenseTo", "Con licencia para quien juega", 120, 240, 6855, 255, fonts::kArial, 8.25, false,
-         Qt::AlignRight, false},
-        {"lblCompanyProduct", "Velquor™", 2355, 705, 1995, 435, fonts::kArial, 18, true, Qt::AlignLeft, true},
-        {"lblProductName", "Crucirco", 2400, 1140, 2220, 675, fonts::kVerdana, 27.75, true, Qt::AlignLeft,
-         true},
-        {"lblPlatform", "Para Windows 95/98/NT/2000/XP", 3165, 2340, 3690, 285, fonts::kArial, 12, true,
-         Qt::AlignRight, true},
-        {"lblVersion", "Version ", 5910, 2700, 945, 285, fonts::kArial, 12, true, Qt::AlignRight, true},
-        {"lblCopyright", "Copyright © 2026 Velquor", 4560, 3060, 2415, 255, fonts::kArial, 8.25, false,
-         Qt::AlignLeft, false},
-        {"lblCompany", "Velquor Company", 4560, 3270, 2415, 255, fonts::kArial, 8.25, false, Qt::AlignLeft,
+         Qt::AlignRight, false, false},
+        {"lblCompanyProduct", "Velquor™", 2355, 705, 1995, 435, fonts::kArial, 18, true, Qt::AlignLeft, true,
          false},
-        {"lblWarning", "", 240, 3660, 6735, 195, fonts::kArial, 8.25, false, Qt::AlignLeft, false},
+        {"lblProductName", "Crucirco", 2400, 1140, 2220, 675, fonts::kVerdana, 27.75, true, Qt::AlignLeft,
+         true, false},
+        {"lblPlatform", "Para Windows 95/98/NT/2000/XP", 3165, 2340, 3690, 285, fonts::kArial, 12, true,
+         Qt::AlignRight, true, false},
+        {"lblVersion", "Version ", 5910, 2700, 945, 285, fonts::kArial, 12, true, Qt::AlignRight, true, true},
+        {"lblCopyright", "Copyright © 2026 Velquor", 4560, 3060, 2415, 255, fonts::kArial, 8.25, false,
+         Qt::AlignLeft, false, false},
+        {"lblCompany", "Velquor Company", 4560, 3270, 2415, 255, fonts::kArial, 8.25, false, Qt::AlignLeft,
+         false, false},
+        {"lblWarning", "", 240, 3660, 6735, 195, fonts::kArial, 8.25, false, Qt::AlignLeft, false, false},
     };
     for (const LabelLayout& l : labels) {
         auto* label = new QLabel(QString::fromUtf8(l.text), frame);
@@ -97,10 +90,9 @@ SplashWindow::SplashWindow(SplashForm& splash, Navigator& navigator, HandlerGate
         label->setAutoFillBackground(true);
         label->setGeometry(Twips::rect(l.left, l.top, l.width, l.height));
         if (l.sizesToText)
-            label->setProperty("sizesToText", true);
-        if (label->objectName() == QLatin1String("lblVersion"))
+            fitToText(label);
+        if (l.showsVersion)
             lblVersion_ = label;
-        fitToText(label);
     }
 
     auto* timer1 = new QTimer(this);
@@ -116,7 +108,7 @@ SplashWindow::SplashWindow(SplashForm& splash, Navigator& navigator, HandlerGate
 void SplashWindow::refresh()
 {
     lblVersion_->setText(QString::fromStdString(splash_.versionCaption()));
-    fitToText(lblVersion_);
+    fitToText(lblVersion_); // its row has it size itself to its text
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent* event)

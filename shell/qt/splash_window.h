@@ -13,6 +13,8 @@ namespace crucirco {
 class SplashWindow final : public FormWindow<QWidget>
 {
 public:
+    using FormType = SplashForm;
+
     SplashWindow(SplashForm& splash, Navigator& navigator, HandlerGate& gate);
     void refresh() override;
 

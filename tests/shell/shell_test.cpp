@@ -84,11 +84,11 @@ TEST_F(SystemInfo, TheVersionsAndTheViewerButtonOfTheShellWindows)
     program.show(Window::Splash);
     program.show(Window::About);
     // The splash gives the whole version, About only its first two numbers.
-    EXPECT_EQ(program.splash()->versionCaption(), "Version " + std::string(version::kText));
+    EXPECT_EQ(program.form<SplashForm>()->versionCaption(), "Version " + std::string(version::kText));
     const std::string majorMinor(version::kText.substr(0, version::kText.rfind('.')));
-    EXPECT_EQ(program.about()->versionCaption(), "Versión " + majorMinor);
+    EXPECT_EQ(program.form<AboutForm>()->versionCaption(), "Versión " + majorMinor);
     out.str("");
-    program.about()->cmdSysInfo_Click();
+    program.form<AboutForm>()->cmdSysInfo_Click();
     EXPECT_EQ(out.str(), "box Crucirco | System Information Is Unavailable At This Time | OK\n");
     // A form shows itself only in the window it has while loaded.
     struct View final : FormView
@@ -97,15 +97,15 @@ TEST_F(SystemInfo, TheVersionsAndTheViewerButtonOfTheShellWindows)
         void refresh() override { ++refreshes; }
     } view;
     program.show(Window::TwoPlayer);
-    program.twoPlayer()->attachView(&view);
-    program.twoPlayer()->setBoard(parseBoard("X..|...|..."));
+    program.form<TwoPlayerForm>()->attachView(&view);
+    program.form<TwoPlayerForm>()->setBoard(parseBoard("X..|...|..."));
     program.unload(Window::TwoPlayer);
-    program.twoPlayer()->setBoard(parseBoard("O..|...|..."));
+    program.form<TwoPlayerForm>()->setBoard(parseBoard("O..|...|..."));
     EXPECT_EQ(view.refreshes, 1);
     // A confirmed "&Salir" closes every window at once.
     program.show(Window::TwoPlayer);
     boxes.push(Answer::Ok);
-    program.twoPlayer()->mnuEnd_Click();
+    program.form<TwoPlayerForm>()->mnuEnd_Click();
     EXPECT_TRUE(program.ending());
     EXPECT_FALSE(program.anyLoaded());
 }

@@ -163,7 +163,7 @@ struct Storm
         const QString tallies[2] = {text(window, "lblX"), text(window, "lblO")};
         if (!digits.match(tallies[0]).hasMatch() || !digits.match(tallies[1]).hasMatch())
             return fail(name() + "the tallies read " + tallies[0] + '/' + tallies[1]);
-        if (versus && timer1()->isActive() != game_.program().versus()->timerEnabled())
+        if (versus && timer1()->isActive() != game_.program().form<VersusForm>()->timerEnabled())
             fail(name() + "Timer1 runs while the screen has it disabled, or the other way round");
         if (seen.window != window && (board.markCount() || !(tallies[0] + tallies[1]).isEmpty()))
             fail(name() + "a freshly loaded window is not empty");

@@ -160,7 +160,7 @@ private slots:
         QElapsedTimer sinceOpen;
         sinceOpen.start(), click(button(two, "Vs Máquina"));
         QWidget* versus = game.window(Window::VersusMachine);
-        VersusForm& screen = *game.program().versus();
+        VersusForm& screen = *game.program().form<VersusForm>();
         QVERIFY(shown(game, Window::VersusMachine) && two->isVisible()
                 && QTest::qWaitForWindowActive(versus));
         QTRY_COMPARE(countMarks(versus, u'X'), 1);
@@ -212,7 +212,7 @@ private slots:
         QtMessageBoxes realBoxes;
         Desktop desktop(realBoxes); // Qt's own boxes
         QWidget* versus = showWindow(desktop, Window::VersusMachine);
-        VersusForm& screen = *desktop.program.versus();
+        VersusForm& screen = *desktop.program.form<VersusForm>();
         QTRY_COMPARE(countMarks(versus, u'X'), 1);
         click(button(versus, "Dificultad alta")); // completes its own line first
         screen.setBoard(parseBoard("XX.|O..|..."));

@@ -1,5 +1,7 @@
 #include "tools/replay/replay_session.h"
 
+#include <algorithm>
+#include <iomanip>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -14,17 +16,19 @@ using scripted::ScriptError;
 
 namespace {
 
-std::string joined(const Command& command, std::size_t from = 0)
+// The words of a command joined by single blanks, as the transcript echoes it.
+std::string joined(const Command& command)
 {
     std::string text;
-    for (std::size_t i = from; i < command.size(); ++i) {
-        if (i > from)
+    for (const std::string& word : command) {
+        if (!text.empty())
             text += ' ';
-        text += command[i];
+        text += word;
     }
     return text;
 }
 
+// Words are separated by any run of blanks; none is ever empty.
 Command split(const std::string& line)
 {
     std::istringstream words(line);
@@ -34,12 +38,7 @@ Command split(const std::string& line)
     return command;
 }
 
-void expectWords(const Command& command, std::size_t count)
-{
-    if (command.size() != count)
-        throw ScriptError("wrong number of words in \"" + joined(command) + "\"");
-}
-
+// A whole number of at most three digits, up to max.
 unsigned parseCount(const std::string& text, unsigned max)
 {
     if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos)
@@ -48,6 +47,12 @@ unsigned parseCount(const std::string& text, unsigned max)
     if (value > max)
         throw ScriptError("out of range: " + text);
     return value;
+}
+
+// A flag is set from 0 or 1, like the game's own -1 and 0.
+Flag16 parseFlag(const std::string& text)
+{
+    return toFlag(parseCount(text, 1) != 0);
 }
 
 int parseCell(const std::string& text)
@@ -78,7 +83,8 @@ int bit(Flag16 flag)
     return isTrue(flag) ? 1 : 0;
 }
 
-// NAME=VALUE settings, each name given by `apply(name, value)`.
+// NAME=VALUE settings from the given words on, each name given to
+// `apply(name, value)`, which says whether it knows the name.
 template<class Apply>
 void applySettings(const Command& command, std::size_t from, Apply&& apply)
 {
@@ -93,18 +99,31 @@ void applySettings(const Command& command, std::size_t from, Apply&& apply)
     }
 }
 
+// The versus-machine form's fields by their short names, shared by the lab
+// and the screen.
 bool setVersusField(VersusFields& fields, const std::string& name, const std::string& value)
 {
     if (name == "over")
-        fields.GameOver = toFlag(parseCount(value, 1) != 0);
+        fields.GameOver = parseFlag(value);
     else if (name == "nrf")
-        fields.NoRandomFallback = toFlag(parseCount(value, 1) != 0);
+        fields.NoRandomFallback = parseFlag(value);
     else if (name == "plan")
         fields.PlannedCell = static_cast<std::uint8_t>(parseCount(value, 255));
     else if (name == "alt")
         fields.PlannedCellAlt = static_cast<std::uint8_t>(parseCount(value, 255));
     else if (name == "moves")
         fields.MoveCount = static_cast<std::uint8_t>(parseCount(value, 255));
+    else
+        return false;
+    return true;
+}
+
+bool setTwoPlayerField(TwoPlayerFields& fields, const std::string& name, const std::string& value)
+{
+    if (name == "over")
+        fields.GameOver = parseFlag(value);
+    else if (name == "circle")
+        fields.CircleTurn = parseFlag(value);
     else
         return false;
     return true;
@@ -118,13 +137,245 @@ std::string versusFieldsText(const VersusFields& f)
     return text.str();
 }
 
-std::string boardAndTallies(const GameForm& screen)
+std::string twoPlayerFieldsText(const TwoPlayerFields& f)
 {
-    return "board=" + boardText(screen.board()) + " x=" + screen.tallies().cross.caption()
-           + " o=" + screen.tallies().circle.caption();
+    return "over=" + std::to_string(bit(f.GameOver)) + " circle=" + std::to_string(bit(f.CircleTurn));
 }
 
+std::string boardAndTallies(const Board& board, const Tallies& tallies)
+{
+    return "board=" + boardText(board) + " x=" + tallies.cross.caption() + " o=" + tallies.circle.caption();
+}
+
+// The first word of a command that acts on a window names the window.
+struct WindowWord
+{
+    std::string_view word;
+    Window window;
+};
+constexpr WindowWord kWindowWords[] = {
+    {"splash", Window::Splash}, {"main", Window::MainMenu}, {"vs", Window::VersusMachine},
+    {"two", Window::TwoPlayer}, {"about", Window::About},
+};
+
+// In the table of commands, SCREEN stands for either game screen's word.
+constexpr std::string_view kAnyScreen = "SCREEN";
+
+Window windowOf(const std::string& word)
+{
+    for (const WindowWord& w : kWindowWords) {
+        if (w.word == word)
+            return w.window;
+    }
+    return Window::Splash; // not a window's word; the command acts on no window
+}
+
+// The machine's four moves, by the names `lab move` takes.
+struct MoveName
+{
+    std::string_view name;
+    MoveResult (MachineOpponent::*move)();
+};
+constexpr MoveName kMoves[] = {
+    {"random", &MachineOpponent::MachineMoveRandom},
+    {"medium", &MachineOpponent::MachineMoveMedium},
+    {"high", &MachineOpponent::MachineMoveHigh},
+    {"maximum", &MachineOpponent::MachineMoveMaximum},
+};
+
 } // namespace
+
+// A command as it is run: all its words, where its arguments start, and the
+// window its first word names, if any.
+struct ReplaySession::Call
+{
+    const Command& words;
+    std::size_t first;
+    Window window;
+
+    std::size_t argumentCount() const { return words.size() - first; }
+    const std::string& argument(std::size_t i) const { return words[first + i]; }
+};
+
+// One command of the language. Before it runs, the session checks what it
+// needs and, unless it takes a list, the number of its arguments; the
+// command itself checks their values.
+struct ReplaySession::CommandSpec
+{
+    // What must be there before the command runs.
+    enum class Needs {
+        Nothing,
+        LoadedWindow, // the window its first word names is loaded
+        ShownWindow, // that window's form exists: it has been shown once
+    };
+    static constexpr int kList = -1; // any number of arguments, checked by the command
+
+    std::string_view name; // its own one or two words; SCREEN stands for vs or two
+    std::string_view arguments; // the words that follow, as --help shows them
+    std::string_view help;
+    int argumentCount;
+    Needs needs;
+    void (*run)(ReplaySession& session, const Call& call);
+
+    std::size_t nameWords() const { return name.find(' ') == std::string_view::npos ? 1 : 2; }
+
+    // Whether a script's word is the first of this command's name.
+    bool startsWith(const std::string& word) const
+    {
+        const std::string_view first = name.substr(0, name.find(' '));
+        return first == word || (first == kAnyScreen && (word == "vs" || word == "two"));
+    }
+    // Whether a script's command is this one: its first word, and its second
+    // when the name has two.
+    bool matches(const Command& command) const
+    {
+        if (!startsWith(command[0]))
+            return false;
+        return nameWords() == 1 || (command.size() >= 2 && name.substr(name.find(' ') + 1) == command[1]);
+    }
+};
+
+// Every command of the language, in the order --help lists them.
+std::span<const ReplaySession::CommandSpec> ReplaySession::commands()
+{
+    using Needs = CommandSpec::Needs;
+    constexpr int kList = CommandSpec::kList;
+    static const CommandSpec table[] = {
+        // Queues: what chance and the user will say when asked.
+        {"rand", "R [R ...]", "queue numbers in [0, 1) for the random move's draws", kList, Needs::Nothing,
+         [](ReplaySession& s, const Call& c) {
+             if (c.argumentCount() == 0)
+                 throw ScriptError("rand needs numbers");
+             for (std::size_t i = 0; i < c.argumentCount(); ++i)
+                 s.random_.push(parseDraw(c.argument(i)));
+         }},
+        {"answer", "ok|cancel [...]", "queue answers for boxes with OK and Cancel", kList, Needs::Nothing,
+         [](ReplaySession& s, const Call& c) {
+             if (c.argumentCount() == 0)
+                 throw ScriptError("answer needs ok or cancel");
+             for (std::size_t i = 0; i < c.argumentCount(); ++i) {
+                 const std::string& answer = c.argument(i);
+                 if (answer != "ok" && answer != "cancel")
+                     throw ScriptError("not an answer: " + answer);
+                 s.boxes_.push(answer == "ok" ? Answer::Ok : Answer::Cancel);
+             }
+         }},
+        {"during", "COMMAND", "run COMMAND at the random move's next pass through the event loop", kList,
+         Needs::Nothing,
+         [](ReplaySession& s, const Call& c) {
+             // during queues commands that act; it never queues itself.
+             if (c.argumentCount() == 0 || c.argument(0) == "during")
+                 throw ScriptError("during needs a command other than during");
+             s.during_.emplace_back(c.words.begin() + 1, c.words.end());
+         }},
+
+        // The lab: one versus-machine game state, without any window.
+        {"lab board", "CELLS", "set the nine cells: X, O or . row by row, | between rows", 1, Needs::Nothing,
+         [](ReplaySession& s, const Call& c) { s.lab_.board = parseBoard(c.argument(0)); }},
+        {"lab set", "NAME=VALUE ...", "set fields: over, nrf (0 or 1); plan, alt, moves (0 to 255)", kList,
+         Needs::Nothing,
+         [](ReplaySession& s, const Call& c) {
+             applySettings(c.words, c.first, [&](const std::string& name, const std::string& value) {
+                 return setVersusField(s.lab_.fields, name, value);
+             });
+         }},
+        {"lab move", "random|medium|high|maximum", "run that machine move alone, without the turn around it",
+         1, Needs::Nothing, [](ReplaySession& s, const Call& c) { s.labMove(c.argument(0)); }},
+        {"lab check", "", "run the outcome check; print its box, then outcome 1 or 0", 0, Needs::Nothing,
+         [](ReplaySession& s, const Call&) { s.labCheck(); }},
+        {"lab state", "", "print the lab's state line", 0, Needs::Nothing,
+         [](ReplaySession& s, const Call&) {
+             s.out_ << "lab " << boardAndTallies(s.lab_.board, s.lab_.tallies) << ' '
+                    << versusFieldsText(s.lab_.fields) << '\n';
+         }},
+
+        // The shell's windows.
+        {"start", "", "start the program: it shows the splash", 0, Needs::Nothing,
+         [](ReplaySession& s, const Call&) { s.program_.start(); }},
+        {"splash tick", "", "the splash's timer fires", 0, Needs::LoadedWindow,
+         [](ReplaySession& s, const Call&) { s.program_.form<SplashForm>()->Timer1_Timer(); }},
+        {"splash key", "", "a character key pressed on the splash", 0, Needs::LoadedWindow,
+         [](ReplaySession& s, const Call&) { s.program_.form<SplashForm>()->Form_KeyPress(); }},
+        {"main vs", "", "the main menu's \"Vs la máquina\"", 0, Needs::LoadedWindow,
+         [](ReplaySession& s, const Call&) { s.program_.form<MainMenuForm>()->cmdVsMaquina_Click(); }},
+        {"main two", "", "the main menu's \"Uno contra uno\"", 0, Needs::LoadedWindow,
+         [](ReplaySession& s, const Call&) { s.program_.form<MainMenuForm>()->cmdUnoUno_Click(); }},
+        {"main quit", "", "the main menu's \"Salir\"", 0, Needs::LoadedWindow,
+         [](ReplaySession& s, const Call&) { s.program_.form<MainMenuForm>()->Command1_Click(); }},
+        {"about ok", "", "the About dialog's OK", 0, Needs::LoadedWindow,
+         [](ReplaySession& s, const Call&) { s.program_.form<AboutForm>()->cmdOK_Click(); }},
+
+        // Either game screen, vs or two.
+        {"SCREEN open", "", "show the screen, loading it when it is not loaded", 0, Needs::Nothing,
+         [](ReplaySession& s, const Call& c) { s.program_.show(c.window); }},
+        {"SCREEN close", "", "the title bar's close button", 0, Needs::LoadedWindow,
+         [](ReplaySession& s, const Call& c) { s.program_.unload(c.window); }},
+        {"SCREEN click", "N", "a click on cell N, 0 to 8 row by row", 1, Needs::LoadedWindow,
+         [](ReplaySession& s, const Call& c) { s.screen(c.window).lbl_Click(parseCell(c.argument(0))); }},
+        {"SCREEN again", "", "\"Jugar de nuevo\": button, menu or F2", 0, Needs::LoadedWindow,
+         [](ReplaySession& s, const Call& c) { s.screen(c.window).cmdReiniciar_Click(); }},
+        {"SCREEN other", "", "the button that opens the other game screen", 0, Needs::LoadedWindow,
+         [](ReplaySession& s, const Call& c) { s.screen(c.window).Command1_Click(); }},
+        {"SCREEN menu", "", "\"&Menú principal\" (F8)", 0, Needs::LoadedWindow,
+         [](ReplaySession& s, const Call& c) { s.screen(c.window).mnuPPal_Click(); }},
+        {"SCREEN exit", "", "\"&Salir\" (F4)", 0, Needs::LoadedWindow,
+         [](ReplaySession& s, const Call& c) { s.screen(c.window).mnuEnd_Click(); }},
+        {"SCREEN about", "", "\"Acerca...\" (F1)", 0, Needs::LoadedWindow,
+         [](ReplaySession& s, const Call& c) { s.screen(c.window).mnuAbout_Click(); }},
+        {"SCREEN board", "CELLS", "set the loaded screen's cells, as lab board", 1, Needs::LoadedWindow,
+         [](ReplaySession& s, const Call& c) { s.screen(c.window).setBoard(parseBoard(c.argument(0))); }},
+        {"SCREEN set", "NAME=VALUE ...", "set the screen's fields, loaded or not (two: over, circle)", kList,
+         Needs::ShownWindow,
+         [](ReplaySession& s, const Call& c) {
+             applySettings(c.words, c.first, [&](const std::string& name, const std::string& value) {
+                 if (c.window == Window::VersusMachine)
+                     return setVersusField(s.program_.form<VersusForm>()->fields, name, value);
+                 return setTwoPlayerField(s.program_.form<TwoPlayerForm>()->fields, name, value);
+             });
+         }},
+        {"SCREEN state", "", "print the screen's state line", 0, Needs::Nothing,
+         [](ReplaySession& s, const Call& c) { s.printState(c.window); }},
+
+        // The versus-machine screen's own controls.
+        {"vs tick", "", "the move timer fires: the machine's turn, if the timer is on", 0,
+         Needs::LoadedWindow,
+         [](ReplaySession& s, const Call&) { s.program_.form<VersusForm>()->Timer1_Timer(); }},
+        {"vs level", "1|2|3|4", "choose \"Dificultad baja\", \"media\", \"alta\" or \"máxima\"", 1,
+         Needs::LoadedWindow,
+         [](ReplaySession& s, const Call& c) {
+             const unsigned level = parseCount(c.argument(0), 4);
+             if (level == 0)
+                 throw ScriptError("no such level: 0");
+             s.program_.form<VersusForm>()->Option_Click(static_cast<Difficulty>(level));
+         }},
+        {"vs userfirst", "on|off", "check or clear \"Empieza el usuario\"", 1, Needs::LoadedWindow,
+         [](ReplaySession& s, const Call& c) {
+             const std::string& state = c.argument(0);
+             if (state != "on" && state != "off")
+                 throw ScriptError("userfirst is on or off");
+             s.program_.form<VersusForm>()->Check1_Click(state == "on");
+         }},
+    };
+    return table;
+}
+
+// Each command as a script writes it, its help in a column after the longest.
+void ReplaySession::writeCommands(std::ostream& out)
+{
+    const auto usage = [](const CommandSpec& command) {
+        std::string text(command.name);
+        if (!command.arguments.empty())
+            text += ' ' + std::string(command.arguments);
+        return text;
+    };
+    std::size_t width = 0;
+    for (const CommandSpec& command : commands())
+        width = std::max(width, usage(command).size());
+    for (const CommandSpec& command : commands()) {
+        out << "  " << std::left << std::setw(static_cast<int>(width + 2)) << usage(command) << command.help
+            << '\n';
+    }
+}
 
 // The lab's random move lets the queued commands run like any other pass;
 // only the end of the program stops it.
@@ -166,6 +417,8 @@ int ReplaySession::run(std::istream& script)
         try {
             execute(command);
         } catch (const std::exception& error) {
+            // Whatever stops a command stops the script: the transcript ends
+            // with the reason, and nothing after it depends on a guess.
             out_ << "error: " << error.what() << '\n';
             return 2;
         }
@@ -177,11 +430,15 @@ int ReplaySession::run(std::istream& script)
     return 0;
 }
 
+// The program ends as it does for a user: at once on a confirmed exit, or
+// once no window is left, but not before its first window was shown.
 bool ReplaySession::programOver() const
 {
     return program_.ending() || (program_.everShown() && !program_.anyLoaded());
 }
 
+// Each pass of the random move through the event loop runs what was queued
+// before it, in order; a command queued meanwhile runs in the same pass.
 void ReplaySession::runQueuedDuringPass()
 {
     while (!during_.empty() && !program_.ending()) {
@@ -194,252 +451,83 @@ void ReplaySession::runQueuedDuringPass()
 
 void ReplaySession::execute(const Command& command)
 {
-    const std::string& verb = command.front();
-    if (verb == "rand") {
-        if (command.size() < 2)
-            throw ScriptError("rand needs numbers");
-        for (std::size_t i = 1; i < command.size(); ++i)
-            random_.push(parseDraw(command[i]));
-    } else if (verb == "answer") {
-        if (command.size() < 2)
-            throw ScriptError("answer needs ok or cancel");
-        for (std::size_t i = 1; i < command.size(); ++i) {
-            if (command[i] != "ok" && command[i] != "cancel")
-                throw ScriptError("not an answer: " + command[i]);
-            boxes_.push(command[i] == "ok" ? Answer::Ok : Answer::Cancel);
-        }
-    } else if (verb == "during") {
-        if (command.size() < 2 || command[1] == "during")
-            throw ScriptError("during needs a command other than during");
-        during_.emplace_back(command.begin() + 1, command.end());
-    } else if (verb == "lab") {
-        labCommand(command);
-    } else if (verb == "vs") {
-        versusCommand(command);
-    } else if (verb == "two") {
-        twoPlayerCommand(command);
-    } else {
-        shellCommand(command);
-    }
-}
-
-void ReplaySession::labCommand(const Command& command)
-{
-    if (command.size() < 2)
-        throw ScriptError("lab needs a command");
-    const std::string& what = command[1];
-    if (what == "board") {
-        expectWords(command, 3);
-        lab_.board = parseBoard(command[2]);
-    } else if (what == "set") {
-        applySettings(command, 2, [&](const std::string& name, const std::string& value) {
-            return setVersusField(lab_.fields, name, value);
+    const auto all = commands();
+    const auto spec =
+        std::find_if(all.begin(), all.end(), [&](const CommandSpec& c) { return c.matches(command); });
+    if (spec == all.end()) {
+        // The first word of commands of two words, alone: "lab", "vs".
+        const bool opensGroup = std::any_of(all.begin(), all.end(), [&](const CommandSpec& c) {
+            return c.nameWords() == 2 && c.startsWith(command[0]);
         });
-    } else if (what == "move") {
-        expectWords(command, 3);
-        LabPass pass(*this);
-        MachineOpponent opponent(lab_.board, lab_.fields, random_, pass);
-        const std::string& level = command[2];
-        if (level == "random")
-            opponent.MachineMoveRandom();
-        else if (level == "medium")
-            opponent.MachineMoveMedium();
-        else if (level == "high")
-            opponent.MachineMoveHigh();
-        else if (level == "maximum")
-            opponent.MachineMoveMaximum();
-        else
-            throw ScriptError("no such move: " + level);
-    } else if (what == "check") {
-        expectWords(command, 2);
-        const bool won =
-            announceOutcome(lab_.board, lab_.fields.GameOver, lab_.tallies, [&](std::string_view text) {
-                boxes_.inform(texts::kAppTitle, text);
-                return true;
-            });
-        out_ << "outcome " << (won ? 1 : 0) << '\n';
-    } else if (what == "state") {
-        expectWords(command, 2);
-        out_ << "lab board=" << boardText(lab_.board) << " x=" << lab_.tallies.cross.caption()
-             << " o=" << lab_.tallies.circle.caption() << ' ' << versusFieldsText(lab_.fields) << '\n';
-    } else {
-        throw ScriptError("no such lab command: " + what);
+        if (command.size() == 1 && opensGroup)
+            throw ScriptError(command[0] + " needs a command");
+        throw ScriptError("no such command: " + joined(command));
     }
+    const Call call{command, spec->nameWords(), windowOf(command[0])};
+    const Form* form = program_.existing(call.window);
+    if (spec->needs == CommandSpec::Needs::LoadedWindow && !(form && form->loaded()))
+        throw ScriptError(std::string(windowName(call.window)) + " is not loaded");
+    if (spec->needs == CommandSpec::Needs::ShownWindow && !form)
+        throw ScriptError(std::string(windowName(call.window)) + " has never been shown");
+    if (spec->argumentCount != CommandSpec::kList
+        && call.argumentCount() != static_cast<std::size_t>(spec->argumentCount))
+        throw ScriptError("wrong number of words in \"" + joined(command) + "\"");
+    spec->run(*this, call);
 }
 
+// A move of the lab runs alone, through the same pass as the screen's turn,
+// so that commands queued with during run in it too.
+void ReplaySession::labMove(const std::string& level)
+{
+    const auto move = std::find_if(std::begin(kMoves), std::end(kMoves),
+                                   [&](const MoveName& m) { return m.name == level; });
+    if (move == std::end(kMoves))
+        throw ScriptError("no such move: " + level);
+    LabPass pass(*this);
+    MachineOpponent opponent(lab_.board, lab_.fields, random_, pass);
+    (opponent.*(move->move))();
+}
+
+// The outcome check with its effects on the lab's tallies; its box is the
+// one the screen would show.
+void ReplaySession::labCheck()
+{
+    const bool won =
+        announceOutcome(lab_.board, lab_.fields.GameOver, lab_.tallies, [&](std::string_view text) {
+            boxes_.inform(texts::kAppTitle, text);
+            return true;
+        });
+    out_ << "outcome " << (won ? 1 : 0) << '\n';
+}
+
+// A game screen's state line: everything while its window is loaded, only
+// its form-level fields once the window has gone, and `none` before it was
+// ever shown.
 void ReplaySession::printState(Window window) const
 {
-    const char* prefix = window == Window::VersusMachine ? "vs" : "two";
+    const bool versus = window == Window::VersusMachine;
+    const char* prefix = versus ? "vs" : "two";
     const Form* form = program_.existing(window);
     if (!form) {
         out_ << prefix << " none\n";
         return;
     }
-    std::string fields;
-    if (window == Window::VersusMachine) {
-        const VersusForm& vs = *program_.versus();
-        fields = versusFieldsText(vs.fields);
-        if (form->loaded()) {
-            out_ << "vs " << boardAndTallies(vs) << ' ' << fields
-                 << " level=" << static_cast<int>(vs.difficulty())
-                 << " userfirst=" << (vs.userStarts() ? 1 : 0) << " timer=" << (vs.timerEnabled() ? 1 : 0)
-                 << '\n';
-            return;
-        }
-    } else {
-        const TwoPlayerForm& two = *program_.twoPlayer();
-        fields = "over=" + std::to_string(bit(two.fields.GameOver))
-                 + " circle=" + std::to_string(bit(two.fields.CircleTurn));
-        if (form->loaded()) {
-            out_ << "two " << boardAndTallies(two) << ' ' << fields << '\n';
-            return;
-        }
-    }
-    out_ << prefix << " closed " << fields << '\n';
-}
-
-void ReplaySession::versusCommand(const Command& command)
-{
-    if (command.size() < 2)
-        throw ScriptError("vs needs a command");
-    const std::string& what = command[1];
-    if (what == "tick" || what == "level" || what == "userfirst") {
-        VersusForm* vs = program_.versus();
-        if (!vs || !vs->loaded())
-            throw ScriptError("frmVSMaquina is not loaded");
-        if (what == "tick") {
-            expectWords(command, 2);
-            vs->Timer1_Timer();
-        } else if (what == "level") {
-            expectWords(command, 3);
-            const unsigned level = parseCount(command[2], 4);
-            if (level == 0)
-                throw ScriptError("no such level: 0");
-            vs->Option_Click(static_cast<Difficulty>(level));
-        } else {
-            expectWords(command, 3);
-            if (command[2] != "on" && command[2] != "off")
-                throw ScriptError("userfirst is on or off");
-            vs->Check1_Click(command[2] == "on");
-        }
+    if (!form->loaded()) {
+        const std::string fields = versus ? versusFieldsText(program_.form<VersusForm>()->fields)
+                                          : twoPlayerFieldsText(program_.form<TwoPlayerForm>()->fields);
+        out_ << prefix << " closed " << fields << '\n';
         return;
     }
-    windowCommand(Window::VersusMachine, command);
-}
-
-void ReplaySession::twoPlayerCommand(const Command& command)
-{
-    if (command.size() < 2)
-        throw ScriptError("two needs a command");
-    windowCommand(Window::TwoPlayer, command);
-}
-
-void ReplaySession::windowCommand(Window window, const Command& command)
-{
-    const std::string& what = command[1];
-    if (what == "state") {
-        expectWords(command, 2);
-        printState(window);
+    if (versus) {
+        const VersusForm& vs = *program_.form<VersusForm>();
+        out_ << "vs " << boardAndTallies(vs.board(), vs.tallies()) << ' ' << versusFieldsText(vs.fields)
+             << " level=" << static_cast<int>(vs.difficulty()) << " userfirst=" << (vs.userStarts() ? 1 : 0)
+             << " timer=" << (vs.timerEnabled() ? 1 : 0) << '\n';
         return;
     }
-    if (what == "open") {
-        expectWords(command, 2);
-        program_.show(window);
-        return;
-    }
-    if (what == "set") {
-        if (!program_.existing(window))
-            throw ScriptError(std::string(windowName(window)) + " has never been shown");
-        applySettings(command, 2, [&](const std::string& name, const std::string& value) {
-            if (window == Window::VersusMachine)
-                return setVersusField(program_.versus()->fields, name, value);
-            TwoPlayerFields& fields = program_.twoPlayer()->fields;
-            if (name == "over")
-                fields.GameOver = toFlag(parseCount(value, 1) != 0);
-            else if (name == "circle")
-                fields.CircleTurn = toFlag(parseCount(value, 1) != 0);
-            else
-                return false;
-            return true;
-        });
-        return;
-    }
-    Form* form = program_.existing(window);
-    if (!form || !form->loaded())
-        throw ScriptError(std::string(windowName(window)) + " is not loaded");
-    gameScreenCommand(static_cast<GameForm&>(*form), command);
-}
-
-void ReplaySession::gameScreenCommand(GameForm& screen, const Command& command)
-{
-    const std::string& what = command[1];
-    if (what == "click") {
-        expectWords(command, 3);
-        screen.lbl_Click(parseCell(command[2]));
-        return;
-    }
-    if (what == "board") {
-        expectWords(command, 3);
-        screen.setBoard(parseBoard(command[2]));
-        return;
-    }
-    expectWords(command, 2);
-    if (what == "close")
-        program_.unload(screen.id());
-    else if (what == "again")
-        screen.cmdReiniciar_Click();
-    else if (what == "other")
-        screen.Command1_Click();
-    else if (what == "menu")
-        screen.mnuPPal_Click();
-    else if (what == "exit")
-        screen.mnuEnd_Click();
-    else if (what == "about")
-        screen.mnuAbout_Click();
-    else
-        throw ScriptError("no such command: " + joined(command));
-}
-
-void ReplaySession::shellCommand(const Command& command)
-{
-    const std::string& verb = command.front();
-    if (verb == "start") {
-        expectWords(command, 1);
-        program_.start();
-        return;
-    }
-    const auto need = [&](const Form* form, Window window) {
-        if (!form || !form->loaded())
-            throw ScriptError(std::string(windowName(window)) + " is not loaded");
-    };
-    expectWords(command, 2);
-    const std::string& what = command[1];
-    if (verb == "splash") {
-        need(program_.splash(), Window::Splash);
-        if (what == "tick")
-            program_.splash()->Timer1_Timer();
-        else if (what == "key")
-            program_.splash()->Form_KeyPress();
-        else
-            throw ScriptError("no such command: " + joined(command));
-    } else if (verb == "main") {
-        need(program_.mainMenu(), Window::MainMenu);
-        if (what == "vs")
-            program_.mainMenu()->cmdVsMaquina_Click();
-        else if (what == "two")
-            program_.mainMenu()->cmdUnoUno_Click();
-        else if (what == "quit")
-            program_.mainMenu()->Command1_Click();
-        else
-            throw ScriptError("no such command: " + joined(command));
-    } else if (verb == "about") {
-        need(program_.about(), Window::About);
-        if (what != "ok")
-            throw ScriptError("no such command: " + joined(command));
-        program_.about()->cmdOK_Click();
-    } else {
-        throw ScriptError("no such command: " + joined(command));
-    }
+    const TwoPlayerForm& two = *program_.form<TwoPlayerForm>();
+    out_ << "two " << boardAndTallies(two.board(), two.tallies()) << ' ' << twoPlayerFieldsText(two.fields)
+         << '\n';
 }
 
 } // namespace crucirco::replay

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <iosfwd>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -13,10 +14,13 @@
 
 namespace crucirco::replay {
 
+// A script line split into its words.
 using Command = std::vector<std::string>;
 
 // Runs a scenario script against the game's own classes, with scripted
-// chance and scripted answers to the boxes, and writes what happens.
+// chance and scripted answers to the boxes, and writes what happens. The
+// language is described in docs/replay.md; its commands are the table in
+// replay_session.cpp, which the parser and --help both read.
 class ReplaySession
 {
 public:
@@ -27,6 +31,9 @@ public:
     // 0, or 2 after an error.
     int run(std::istream& script);
 
+    // Writes every command, its arguments and what it does, one a line.
+    static void writeCommands(std::ostream& out);
+
 private:
     // One versus-machine game state without a window.
     struct Lab
@@ -36,18 +43,19 @@ private:
         VersusFields fields{kFalse, kFalse, kNoPlan, 0, 0};
     };
     class LabPass;
+    struct Call;
+    struct CommandSpec;
+
+    static std::span<const CommandSpec> commands();
 
     void execute(const Command& command);
     void runQueuedDuringPass();
     bool programOver() const;
 
-    void labCommand(const Command& command);
-    void windowCommand(Window window, const Command& command);
-    void versusCommand(const Command& command);
-    void twoPlayerCommand(const Command& command);
-    void gameScreenCommand(GameForm& screen, const Command& command);
-    void shellCommand(const Command& command);
-
+    // The game screen a command names, loaded.
+    GameForm& screen(Window window) const { return static_cast<GameForm&>(*program_.existing(window)); }
+    void labMove(const std::string& level);
+    void labCheck();
     void printState(Window window) const;
 
     std::ostream& out_;
@@ -60,6 +68,7 @@ private:
     scripted::Launcher launcher_;
     Program program_;
     Lab lab_;
+    // Commands waiting for the next pass through the event loop.
     std::deque<Command> during_;
 };
 

@@ -69,9 +69,9 @@ int main(int argc, char** argv)
         const Window window = row.id;
         program.show(window);
         if (window == Window::VersusMachine)
-            program.versus()->setBoard(sampleBoard());
+            program.form<VersusForm>()->setBoard(sampleBoard());
         if (window == Window::TwoPlayer)
-            program.twoPlayer()->setBoard(sampleBoard());
+            program.form<TwoPlayerForm>()->setBoard(sampleBoard());
         QWidget* widget = desktop.host().window(window);
         QCoreApplication::processEvents();
         const QString file = folder + QLatin1Char('/') + widget->objectName() + QStringLiteral(".png");
