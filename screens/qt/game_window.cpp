@@ -64,12 +64,6 @@ QString capitalised(QString words)
     return words;
 }
 
-// "Cruz en fila 2, columna 3": what a screen reader hears when a mark is placed.
-QString markPlaced(int index, const QString& caption)
-{
-    return capitalised(markInWords(caption)) + QStringLiteral(" en ") + place(index);
-}
-
 SpokenLabel* makeTally(QWidget* parent, const char* name, const QString& whose, const TwipRect& r)
 {
     auto* tally = new SpokenLabel(
@@ -177,7 +171,7 @@ GameWindow::GameWindow(GameForm& screen, Navigator& navigator, HandlerGate& gate
     cmdReiniciar_->setObjectName(QStringLiteral("cmdReiniciar"));
     cmdReiniciar_->setGeometry(Twips::rect(kCmdReiniciar));
     connect(cmdReiniciar_, &QPushButton::clicked, this,
-            [this] { newGame([](GameForm& s) { s.cmdReiniciar_Click(); }); });
+            [this] { forward([this] { screen_.cmdReiniciar_Click(); }); });
     command1_ = new WrappingButton(QString::fromUtf8(layout.command1Caption), client_);
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setGeometry(Twips::rect(layout.command1));
@@ -187,7 +181,7 @@ GameWindow::GameWindow(GameForm& screen, Navigator& navigator, HandlerGate& gate
     buildMenu(layout);
     // The window takes the size of its menu bar and client area, and keeps it.
     this->layout()->setSizeConstraint(QLayout::SetFixedSize);
-    refresh();
+    GameWindow::refresh();
 }
 
 GameWindow::~GameWindow() = default;
@@ -219,51 +213,46 @@ void GameWindow::buildMenu(const GameWindowLayout& layout)
         action->setShortcut(QKeySequence(item.key));
         action->setShortcutContext(Qt::WindowShortcut);
         const auto handler = item.handler;
-        if (action->objectName() == QLatin1String("mnuAgain"))
-            connect(action, &QAction::triggered, this, [this, handler] { newGame(handler); });
-        else
-            connect(action, &QAction::triggered, this,
-                    [this, handler] { forward([this, handler] { handler(screen_); }); });
+        connect(action, &QAction::triggered, this,
+                [this, handler] { forward([this, handler] { handler(screen_); }); });
     }
 }
 
-void GameWindow::newGame(void (*handler)(GameForm&))
-{
-    newGame_ = true;
-    forward([this, handler] { handler(screen_); });
-    newGame_ = false;
-}
-
-// Only what changed is written again: each changed cell or tally tells a
-// screen reader its new name once, and nothing is said for the others. Marks
-// placed, and a new game, are announced, since the cells never have the
-// focus that would have them read out.
 void GameWindow::refresh()
 {
-    const Board& board = screen_.board();
-    QStringList placed;
-    bool cleared = false;
-    for (int i = 0; i < 9; ++i) {
-        const QString caption = toQString(captionOf(board.at(i)));
-        CellLabel* cell = cells_[static_cast<std::size_t>(i)];
-        if (caption == cell->text())
-            continue;
-        if (caption.isEmpty())
-            cleared = true;
-        else
-            placed << markPlaced(i, caption);
-        cell->setText(caption);
-    }
+    for (int i = 0; i < kCellCount; ++i)
+        cells_[static_cast<std::size_t>(i)]->setText(toQString(captionOf(screen_.board().at(i))));
     lblX_->setText(QString::fromStdString(screen_.tallies().cross.caption()));
     lblO_->setText(QString::fromStdString(screen_.tallies().circle.caption()));
-    if ((cleared || newGame_) && board.markCount() == 0) {
-        announcer_->say(QStringLiteral("Nueva partida"));
-        newGame_ = false;
-    }
-    for (const QString& mark : placed)
-        announcer_->say(mark);
-    showOwnControls();
 }
+
+// Each change renames the cell or tally it touches, which a screen reader
+// hears as one event; marks placed and a new game are announced as well,
+// since the cells never have the focus that would have them read out.
+void GameWindow::markPlaced(int cell, Mark mark)
+{
+    const QString caption = toQString(captionOf(mark));
+    cells_[static_cast<std::size_t>(cell)]->setText(caption);
+    announcer_->say(capitalised(markInWords(caption)) + QStringLiteral(" en ") + place(cell));
+}
+
+void GameWindow::boardCleared()
+{
+    for (CellLabel* cell : cells_)
+        cell->setText(QString());
+    announcer_->say(QStringLiteral("Nueva partida"));
+}
+
+void GameWindow::tallyRaised(Mark winner)
+{
+    const Tally& tally = winner == Mark::Circle ? screen_.tallies().circle : screen_.tallies().cross;
+    tallyOf(winner)->setText(QString::fromStdString(tally.caption()));
+}
+
+// Nothing changes on the board for either: what is drawn stays.
+void GameWindow::moveRefused(int, Mark) {}
+
+void GameWindow::boardFilled() {}
 
 void GameWindow::keyPressEvent(QKeyEvent* event)
 {

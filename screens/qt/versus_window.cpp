@@ -73,7 +73,13 @@ VersusWindow::VersusWindow(VersusForm& screen, Navigator& navigator, HandlerGate
     timer1_->setInterval(kMoveDelayMs);
     timer1_->setTimerType(Qt::PreciseTimer); // the reply comes 100 ms after the click, not 95
     connect(timer1_, &QTimer::timeout, this, [this] { forward([this] { screen_.Timer1_Timer(); }); });
-    refresh();
+    showOwnControls();
+}
+
+void VersusWindow::refresh()
+{
+    GameWindow::refresh();
+    showOwnControls();
 }
 
 void VersusWindow::showOwnControls()

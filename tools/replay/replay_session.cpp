@@ -256,7 +256,7 @@ void ReplaySession::labCommand(const Command& command)
             announceOutcome(lab_.board, lab_.fields.GameOver, lab_.tallies, [&](std::string_view text) {
                 boxes_.inform(texts::kAppTitle, text);
                 return true;
-            });
+            }).has_value();
         out_ << "outcome " << (won ? 1 : 0) << '\n';
     } else if (what == "state") {
         expectWords(command, 2);
