@@ -64,6 +64,23 @@ QString capitalised(QString words)
     return words;
 }
 
+QString markInWords(Mark mark)
+{
+    return markInWords(toQString(captionOf(mark)));
+}
+
+QString countOf(const Tally& tally)
+{
+    return tally.caption().empty() ? QStringLiteral("0") : QString::fromStdString(tally.caption());
+}
+
+// "Victorias: cruz 2, círculo 1".
+QString talliesInWords(const Tallies& tallies)
+{
+    return QStringLiteral("Victorias: cruz %1, círculo %2")
+        .arg(countOf(tallies.cross), countOf(tallies.circle));
+}
+
 SpokenLabel* makeTally(QWidget* parent, const char* name, const QString& whose, const TwipRect& r)
 {
     auto* tally = new SpokenLabel(
@@ -247,18 +264,49 @@ void GameWindow::tallyRaised(Mark winner)
 {
     const Tally& tally = winner == Mark::Circle ? screen_.tallies().circle : screen_.tallies().cross;
     tallyOf(winner)->setText(QString::fromStdString(tally.caption()));
+    announcer_->say(talliesInWords(screen_.tallies()));
 }
 
-// Nothing changes on the board for either: what is drawn stays.
-void GameWindow::moveRefused(int, Mark) {}
+// Nothing is drawn for these: the board stays as it is. A sighted player
+// sees that a cell is taken or that no cell is left; a blind one hears it.
+void GameWindow::moveRefused(int cell, Mark occupant)
+{
+    announcer_->say(QStringLiteral("Casilla ocupada: ") + place(cell) + QStringLiteral(", ")
+                    + markInWords(occupant));
+}
 
-void GameWindow::boardFilled() {}
+void GameWindow::boardFilled()
+{
+    announcer_->say(QStringLiteral("Tablero lleno, nadie gana"));
+}
+
+// "Fila 1: cruz, vacía, círculo. Fila 2: ...", whose turn where the window
+// tells it, and the tallies: what a sighted player takes in at a glance.
+QString GameWindow::inWords() const
+{
+    QStringList parts;
+    for (int row = 0; row < 3; ++row) {
+        QStringList marks;
+        for (int column = 0; column < 3; ++column)
+            marks << markInWords(screen_.board().at(3 * row + column));
+        parts << QStringLiteral("Fila %1: ").arg(row + 1) + marks.join(QStringLiteral(", "));
+    }
+    const QString turn = turnInWords();
+    if (!turn.isEmpty())
+        parts << turn;
+    parts << talliesInWords(screen_.tallies());
+    return parts.join(QStringLiteral(". "));
+}
 
 void GameWindow::keyPressEvent(QKeyEvent* event)
 {
     const int cell = event->modifiers() & ~Qt::KeypadModifier
                          ? -1
                          : cellForKey(event->key(), event->modifiers() & Qt::KeypadModifier);
+    if (cell < 0 && event->key() == Qt::Key_0 && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        announcer_->say(inWords());
+        return;
+    }
     if (cell < 0) {
         QMainWindow::keyPressEvent(event);
         return;

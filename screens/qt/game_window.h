@@ -60,7 +60,10 @@ public:
 protected:
     // Keys 1 to 9 play the cells: on the numeric keypad as it is laid out
     // (7 8 9 the top row), on the main keyboard in reading order (1 2 3).
+    // The key 0, on either, has the board read out, and plays nothing.
     void keyPressEvent(QKeyEvent* event) override;
+    // "Turno de la cruz", where the screen has turns to tell.
+    virtual QString turnInWords() const { return {}; }
 
     QWidget* client() const { return client_; }
     QPushButton* cmdReiniciar() const { return cmdReiniciar_; }
@@ -69,6 +72,7 @@ protected:
 private:
     class Canvas;
     void buildMenu(const GameWindowLayout& layout);
+    QString inWords() const;
     SpokenLabel* tallyOf(Mark side) const { return side == Mark::Circle ? lblO_ : lblX_; }
 
     GameForm& screen_;

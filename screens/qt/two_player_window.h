@@ -10,6 +10,11 @@ class TwoPlayerWindow final : public GameWindow
 {
 public:
     TwoPlayerWindow(TwoPlayerForm& screen, Navigator& navigator, HandlerGate& gate);
+
+private:
+    QString turnInWords() const override;
+
+    TwoPlayerForm& screen_;
 };
 
 } // namespace crucirco

@@ -108,7 +108,8 @@ private slots:
 
     // The machine's reply, the user's move pressed through the screen reader
     // and a new game each rename the cells that changed, once, and are
-    // announced together; a win renames its tally alone.
+    // announced together; a win renames its tally alone, and the tallies are
+    // announced once its box is closed.
     void eachChangeIsToldOnce()
     {
         DesktopProgram game(boxes);
@@ -133,8 +134,25 @@ private slots:
         for (const char* cell : {"lbl0", "lbl3", "lbl1", "lbl4", "lbl2"})
             press(child(two, cell));
         QTRY_COMPARE(shown, QStringList{QStringLiteral("La cruz gana!!!")});
-        QCOMPARE(heard.filter(QStringLiteral("Victorias")),
-                 QStringList{QStringLiteral("Victorias de la cruz: 1")});
+        QTRY_COMPARE(heard.filter(QStringLiteral("Victorias")),
+                     QStringList({"Victorias de la cruz: 1", "» Victorias: cruz 1, círculo 0"}));
+
+        // A taken cell, a board filled without a line, and the board read out
+        // by the key 0, which plays nothing.
+        QTest::keyClick(two, Qt::Key_F2);
+        for (const char* cell :
+             {"lbl0", "lbl0", "lbl1", "lbl2", "lbl4", "lbl3", "lbl5", "lbl7", "lbl6", "lbl8"})
+            press(child(two, cell));
+        QTRY_VERIFY(
+            heard.last().endsWith(QStringLiteral("Círculo en fila 3, columna 3. Tablero lleno, nadie gana")));
+        QVERIFY(
+            heard.last().contains(QStringLiteral("Casilla ocupada: fila 1, columna 1, círculo. Cruz en")));
+        heard.clear();
+        QTest::keyClick(two, Qt::Key_0, Qt::KeypadModifier);
+        QTRY_COMPARE(
+            heard,
+            QStringList{"» Fila 1: círculo, cruz, círculo. Fila 2: círculo, cruz, cruz. "
+                        "Fila 3: cruz, círculo, círculo. Turno de la cruz. Victorias: cruz 1, círculo 0"});
     }
 
     // Enter presses the focused button in every window; Tab lands on the
