@@ -52,6 +52,8 @@ QAccessibleInterface* makeInterface(const QString& key, QObject* object)
         return new SpokenLabelInterface(label);
     if (dynamic_cast<Announcer*>(widget))
         return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (qobject_cast<NamedGroup*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
     if (qobject_cast<PictureLabel*>(widget))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     // A window built on a plain widget is a window, not a filler in one.
@@ -85,6 +87,12 @@ void installAccessibility()
     // about plain windows, which Qt's leaves to the fallback.
     static const bool installed = (QAccessible::installFactory(makeInterface), true);
     (void)installed;
+}
+
+NamedGroup::NamedGroup(const QString& name, QWidget* parent)
+    : QWidget(parent)
+{
+    setAccessibleName(name);
 }
 
 SpokenLabel::SpokenLabel(Namer namer, bool pressable, QWidget* parent)

@@ -21,6 +21,16 @@ public:
     using QLabel::QLabel;
 };
 
+// Controls that belong together, as the difficulty options do: one group
+// with a name to a screen reader, which says the name as the focus enters
+// it; on screen nothing but the controls themselves.
+class NamedGroup final : public QWidget
+{
+    Q_OBJECT
+public:
+    NamedGroup(const QString& name, QWidget* parent);
+};
+
 // A label whose spoken name is made from its text, so that it changes, with
 // the one event QLabel sends for a new text, exactly when the text does (an
 // accessible name set on it would silence that). An empty label has no name

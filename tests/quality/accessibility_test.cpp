@@ -74,7 +74,8 @@ private slots:
 
     // Each window is a window or dialog with a name; each control says what
     // it is in words, but labels without text; the cells are buttons that
-    // cannot take the focus and can be pressed; pictures are pictures.
+    // cannot take the focus and can be pressed; pictures are pictures; the
+    // difficulties a group.
     void windowsAndControlsSayWhatTheyAre()
     {
         DesktopProgram game(boxes);
@@ -104,6 +105,10 @@ private slots:
             QCOMPARE(
                 QAccessible::queryAccessibleInterface(child(game.host().window(window), picture))->role(),
                 QAccessible::Graphic);
+        // The four difficulties are one group, named.
+        QAccessibleInterface* option = QAccessible::queryAccessibleInterface(
+            child(game.host().window(Window::VersusMachine), "Option4"));
+        QCOMPARE(option->parent()->text(QAccessible::Name), QStringLiteral("Dificultad"));
     }
 
     // The machine's reply, the user's move pressed through the screen reader
