@@ -57,8 +57,9 @@ private:
     bool pressable_;
 };
 
-// Tells a screen reader what happened without moving the focus: a
-// notification holding one line of text, shown again for each message.
+// Tells a screen reader what happened without moving the focus: a status
+// bar "Avisos" holding a notification of one line of text, shown again for
+// each message.
 // Messages said within kGatherMs of the first are spoken as one, so that a
 // move and the machine's reply 100 ms later are both heard, not one cut off
 // by the other; a message box about to open has them spoken first.
@@ -77,6 +78,7 @@ public:
 private:
     void speak();
 
+    QWidget* notice_;
     QLabel* line_;
     QStringList pending_;
     QTimer gather_;
