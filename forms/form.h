@@ -47,6 +47,7 @@ protected:
 
     // Shows the form's state again in its window, if it has one.
     void refreshView();
+    FormView* view() const { return view_; }
     Navigator& navigator() { return navigator_; }
     const Navigator& navigator() const { return navigator_; }
 

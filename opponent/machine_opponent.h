@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "core/board.h"
 #include "opponent/event_pass.h"
@@ -44,6 +45,9 @@ public:
     // chance of the others.
     static int cellForDraw(double r);
 
+    // The cell on which the move put its cross, if it put one.
+    std::optional<int> crossPlaced() const { return crossPlaced_; }
+
     // The machine's reply to the user's first circle after it opened in the
     // centre, and the plan it keeps for a later turn.
     struct OpeningReply
@@ -71,12 +75,17 @@ private:
     bool completeTwoOf(Mark owner);
     bool completeByCount(const std::array<int, 3>& cells, Mark owner);
     bool completeByPairs(const std::array<int, 3>& cells, Mark owner);
-    void placeCross(int cell) { board_.set(cell, Mark::Cross); }
+    void placeCross(int cell)
+    {
+        board_.set(cell, Mark::Cross);
+        crossPlaced_ = cell;
+    }
 
     Board& board_;
     VersusFields& fields_;
     RandomSource& random_;
     EventPass& pass_;
+    std::optional<int> crossPlaced_;
 };
 
 } // namespace crucirco

@@ -17,15 +17,19 @@ void GameForm::resetControls()
     tallies_ = Tallies{};
 }
 
-bool GameForm::announceOutcome(Flag16& gameOver)
+bool GameForm::announceOutcome(Flag16& gameOver, bool markPlaced)
 {
     const auto serial = loadSerial();
-    const bool won = crucirco::announceOutcome(lbl_, gameOver, tallies_, [&](std::string_view message) {
-        inform(message);
-        return stillLoaded(serial);
-    });
-    refreshView();
-    return won;
+    const std::optional<Mark> winner =
+        crucirco::announceOutcome(lbl_, gameOver, tallies_, [&](std::string_view message) {
+            inform(message);
+            return stillLoaded(serial);
+        });
+    if (winner && stillLoaded(serial))
+        tell([&](GameView& view) { view.tallyRaised(*winner); });
+    if (!winner && markPlaced && lbl_.markCount() == kCellCount)
+        tell([](GameView& view) { view.boardFilled(); });
+    return winner.has_value();
 }
 
 bool GameForm::refusedAfterWin(Flag16 gameOver)
@@ -38,8 +42,29 @@ bool GameForm::refusedAfterWin(Flag16 gameOver)
 
 void GameForm::inform(std::string_view text)
 {
-    refreshView();
     boxes_.inform(texts::kAppTitle, text);
+}
+
+void GameForm::placeMark(int cell, Mark mark)
+{
+    lbl_.set(cell, mark);
+    showPlaced(cell);
+}
+
+void GameForm::showPlaced(int cell)
+{
+    tell([&](GameView& view) { view.markPlaced(cell, lbl_.at(cell)); });
+}
+
+void GameForm::refuseMove(int cell)
+{
+    tell([&](GameView& view) { view.moveRefused(cell, lbl_.at(cell)); });
+}
+
+void GameForm::clearBoard()
+{
+    lbl_.clear();
+    tell([](GameView& view) { view.boardCleared(); });
 }
 
 Answer GameForm::confirm(std::string_view text)

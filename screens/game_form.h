@@ -6,6 +6,7 @@
 #include "core/flags.h"
 #include "core/tally.h"
 #include "forms/form.h"
+#include "screens/game_view.h"
 
 namespace crucirco {
 
@@ -43,18 +44,32 @@ protected:
     // new one; true when that is what happened.
     bool refusedAfterWin(Flag16 gameOver);
     // The outcome check with its effects; true when a line was complete.
-    bool announceOutcome(Flag16& gameOver);
-    // A box with OK alone and the program's title, the window brought up to
-    // date first so that the box never hides a mark not yet drawn.
+    // After a mark placed, a board it filled without a line is told too.
+    bool announceOutcome(Flag16& gameOver, bool markPlaced);
+    // A box with OK alone and the program's title.
     void inform(std::string_view text);
-    // A question with OK and Cancel, asked from a menu, when the window shows
-    // every change already.
+    // A question with OK and Cancel, asked from a menu.
     Answer confirm(std::string_view text);
+
+    // The changes of the board, each told to the window as it is made.
+    void placeMark(int cell, Mark mark);
+    // A mark put on the board by someone else: the machine's cross.
+    void showPlaced(int cell);
+    void refuseMove(int cell);
+    void clearBoard();
 
     Board lbl_;
     Tallies tallies_;
 
 private:
+    // Tells the window of a change, when the window is one that listens.
+    template<class Change>
+    void tell(Change&& change)
+    {
+        if (auto* view = dynamic_cast<GameView*>(this->view()))
+            change(*view);
+    }
+
     Window other_;
     MessageBoxes& boxes_;
 };

@@ -18,17 +18,18 @@ constexpr std::string_view winMessage(Mark winner)
 // Announces the first complete line, with the effects in the game's order:
 // GameOver is True before the box opens, and the winner's tally is raised
 // only once the box is closed. `announce(text)` shows the win box and
-// returns whether the tally is still there to raise. True on a win.
+// returns whether the tally is still there to raise. The winner, on a win.
 template<class Announce>
-bool announceOutcome(const Board& board, Flag16& gameOver, Tallies& tallies, Announce&& announce)
+std::optional<Mark> announceOutcome(const Board& board, Flag16& gameOver, Tallies& tallies,
+                                    Announce&& announce)
 {
     const std::optional<Win> win = findWin(board);
     if (!win)
-        return false;
+        return std::nullopt;
     gameOver = kTrue;
     if (announce(winMessage(win->winner)))
         tallies.addWin(win->winner);
-    return true;
+    return win->winner;
 }
 
 } // namespace crucirco

@@ -6,13 +6,16 @@ void TwoPlayerForm::lbl_Click(int index)
 {
     if (!active() || refusedAfterWin(fields.GameOver))
         return;
-    if (lbl_.isEmpty(index)) {
+    const bool empty = lbl_.isEmpty(index);
+    if (empty) {
         const bool circle = isTrue(fields.CircleTurn);
-        lbl_.set(index, circle ? Mark::Circle : Mark::Cross);
+        placeMark(index, circle ? Mark::Circle : Mark::Cross);
         fields.CircleTurn = toFlag(!circle);
+    } else {
+        refuseMove(index);
     }
     // Checked after every click, whether or not it placed a mark.
-    announceOutcome(fields.GameOver);
+    announceOutcome(fields.GameOver, empty);
 }
 
 void TwoPlayerForm::cmdReiniciar_Click()
@@ -20,8 +23,7 @@ void TwoPlayerForm::cmdReiniciar_Click()
     if (!active())
         return;
     fields.GameOver = kFalse;
-    lbl_.clear();
-    refreshView();
+    clearBoard();
 }
 
 } // namespace crucirco

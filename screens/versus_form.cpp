@@ -59,11 +59,13 @@ void VersusForm::lbl_Click(int index)
 {
     if (!active() || refusedAfterWin(fields.GameOver))
         return;
-    if (!lbl_.isEmpty(index))
+    if (!lbl_.isEmpty(index)) {
+        refuseMove(index);
         return;
-    lbl_.set(index, Mark::Circle);
+    }
+    placeMark(index, Mark::Circle);
     fields.MoveCount = raisedCount(fields.MoveCount);
-    if (CheckOutcome()) {
+    if (CheckOutcome(true)) {
         fields.GameOver = kTrue;
         // A machine turn still pending from an earlier click must not play
         // on the won board, nor one running right now.
@@ -114,7 +116,10 @@ void VersusForm::Timer1_Timer()
     MachineOpponent opponent(lbl_, fields, random_, pass);
     if (playMachineMove(opponent) == MoveResult::Stopped)
         return;
-    CheckOutcome();
+    const std::optional<int> cross = opponent.crossPlaced();
+    if (cross)
+        showPlaced(*cross);
+    CheckOutcome(cross.has_value());
     fields.MoveCount = raisedCount(fields.MoveCount);
     if (stillLoaded(serial))
         setTimerEnabled(false);
@@ -127,8 +132,8 @@ void VersusForm::cmdReiniciar_Click()
     fields.GameOver = kFalse;
     fields.MoveCount = 0;
     timerEnabled_ = !userStarts_;
-    lbl_.clear();
     refreshView();
+    clearBoard();
 }
 
 void VersusForm::Option_Click(Difficulty difficulty)

@@ -45,7 +45,7 @@ protected:
 private:
     class TurnPass;
 
-    bool CheckOutcome() { return announceOutcome(fields.GameOver); }
+    bool CheckOutcome(bool markPlaced) { return announceOutcome(fields.GameOver, markPlaced); }
     MoveResult playMachineMove(MachineOpponent& opponent);
     void setTimerEnabled(bool enabled);
 

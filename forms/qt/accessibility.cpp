@@ -43,6 +43,15 @@ private:
     SpokenLabel* label() const { return static_cast<SpokenLabel*>(widget()); }
 };
 
+// An announcer's notification. It has no name, and stands in a status bar,
+// so that a screen reader says its message alone: Orca would begin every
+// message with the role and the name ("notification Avisos") otherwise.
+class Notice final : public QWidget
+{
+public:
+    using QWidget::QWidget;
+};
+
 QAccessibleInterface* makeInterface(const QString& key, QObject* object)
 {
     if (!object || !object->isWidgetType())
@@ -51,7 +60,11 @@ QAccessibleInterface* makeInterface(const QString& key, QObject* object)
     if (auto* label = qobject_cast<SpokenLabel*>(widget))
         return new SpokenLabelInterface(label);
     if (dynamic_cast<Announcer*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::StatusBar);
+    if (dynamic_cast<Notice*>(widget))
         return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (qobject_cast<NamedGroup*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
     if (qobject_cast<PictureLabel*>(widget))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     // A window built on a plain widget is a window, not a filler in one.
@@ -87,6 +100,12 @@ void installAccessibility()
     (void)installed;
 }
 
+NamedGroup::NamedGroup(const QString& name, QWidget* parent)
+    : QWidget(parent)
+{
+    setAccessibleName(name);
+}
+
 SpokenLabel::SpokenLabel(Namer namer, bool pressable, QWidget* parent)
     : QLabel(parent)
     , namer_(std::move(namer))
@@ -108,16 +127,18 @@ void SpokenLabel::mouseReleaseEvent(QMouseEvent* event)
 
 Announcer::Announcer(QWidget* parent)
     : QWidget(parent)
-    , line_(new UnpaintedLabel(this))
+    , notice_(new Notice(this))
+    , line_(new UnpaintedLabel(notice_))
 {
     setObjectName(QStringLiteral("aviso"));
     setAccessibleName(QStringLiteral("Avisos"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 1, 1);
+    notice_->setGeometry(0, 0, 1, 1);
     line_->setGeometry(0, 0, 1, 1);
     // Shown with the first message: shown with its window, it would be read
     // out empty as the window opens.
-    hide();
+    notice_->hide();
     gather_.setSingleShot(true);
     gather_.setInterval(kGatherMs);
     connect(&gather_, &QTimer::timeout, this, [this] { speak(); });
@@ -152,11 +173,11 @@ void Announcer::speak()
     pending_.clear();
     if (!window()->isVisible())
         return;
-    if (isHidden()) {
-        show(); // which tells the screen reader
+    if (notice_->isHidden()) {
+        notice_->show(); // which tells the screen reader
         return;
     }
-    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessibleEvent shown(notice_, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }
 

@@ -21,6 +21,16 @@ public:
     using QLabel::QLabel;
 };
 
+// Controls that belong together, as the difficulty options do: one group
+// with a name to a screen reader, which says the name as the focus enters
+// it; on screen nothing but the controls themselves.
+class NamedGroup final : public QWidget
+{
+    Q_OBJECT
+public:
+    NamedGroup(const QString& name, QWidget* parent);
+};
+
 // A label whose spoken name is made from its text, so that it changes, with
 // the one event QLabel sends for a new text, exactly when the text does (an
 // accessible name set on it would silence that). An empty label has no name
@@ -47,8 +57,9 @@ private:
     bool pressable_;
 };
 
-// Tells a screen reader what happened without moving the focus: a
-// notification holding one line of text, shown again for each message.
+// Tells a screen reader what happened without moving the focus: a status
+// bar "Avisos" holding a notification of one line of text, shown again for
+// each message.
 // Messages said within kGatherMs of the first are spoken as one, so that a
 // move and the machine's reply 100 ms later are both heard, not one cut off
 // by the other; a message box about to open has them spoken first.
@@ -67,6 +78,7 @@ public:
 private:
     void speak();
 
+    QWidget* notice_;
     QLabel* line_;
     QStringList pending_;
     QTimer gather_;

@@ -26,8 +26,9 @@ void askForBorderWithoutTitle(QWidget* window);
 // the window table. Every event reaches the form through forward(), inside
 // the handler gate; the title bar's close button unloads the form without a
 // question, and the program hides and later destroys the window itself.
-template<class QtWindow>
-class FormWindow : public QtWindow, public FormView
+// View is the interface through which the form tells the window what changed.
+template<class QtWindow, class View = FormView>
+class FormWindow : public QtWindow, public View
 {
 public:
     FormWindow(Form& form, Navigator& navigator, HandlerGate& gate)

@@ -64,10 +64,21 @@ QString capitalised(QString words)
     return words;
 }
 
-// "Cruz en fila 2, columna 3": what a screen reader hears when a mark is placed.
-QString markPlaced(int index, const QString& caption)
+QString markInWords(Mark mark)
 {
-    return capitalised(markInWords(caption)) + QStringLiteral(" en ") + place(index);
+    return markInWords(toQString(captionOf(mark)));
+}
+
+QString countOf(const Tally& tally)
+{
+    return tally.caption().empty() ? QStringLiteral("0") : QString::fromStdString(tally.caption());
+}
+
+// "Victorias: cruz 2, círculo 1".
+QString talliesInWords(const Tallies& tallies)
+{
+    return QStringLiteral("Victorias: cruz %1, círculo %2")
+        .arg(countOf(tallies.cross), countOf(tallies.circle));
 }
 
 SpokenLabel* makeTally(QWidget* parent, const char* name, const QString& whose, const TwipRect& r)
@@ -177,7 +188,7 @@ GameWindow::GameWindow(GameForm& screen, Navigator& navigator, HandlerGate& gate
     cmdReiniciar_->setObjectName(QStringLiteral("cmdReiniciar"));
     cmdReiniciar_->setGeometry(Twips::rect(kCmdReiniciar));
     connect(cmdReiniciar_, &QPushButton::clicked, this,
-            [this] { newGame([](GameForm& s) { s.cmdReiniciar_Click(); }); });
+            [this] { forward([this] { screen_.cmdReiniciar_Click(); }); });
     command1_ = new WrappingButton(QString::fromUtf8(layout.command1Caption), client_);
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setGeometry(Twips::rect(layout.command1));
@@ -187,7 +198,7 @@ GameWindow::GameWindow(GameForm& screen, Navigator& navigator, HandlerGate& gate
     buildMenu(layout);
     // The window takes the size of its menu bar and client area, and keeps it.
     this->layout()->setSizeConstraint(QLayout::SetFixedSize);
-    refresh();
+    GameWindow::refresh();
 }
 
 GameWindow::~GameWindow() = default;
@@ -219,50 +230,72 @@ void GameWindow::buildMenu(const GameWindowLayout& layout)
         action->setShortcut(QKeySequence(item.key));
         action->setShortcutContext(Qt::WindowShortcut);
         const auto handler = item.handler;
-        if (action->objectName() == QLatin1String("mnuAgain"))
-            connect(action, &QAction::triggered, this, [this, handler] { newGame(handler); });
-        else
-            connect(action, &QAction::triggered, this,
-                    [this, handler] { forward([this, handler] { handler(screen_); }); });
+        connect(action, &QAction::triggered, this,
+                [this, handler] { forward([this, handler] { handler(screen_); }); });
     }
 }
 
-void GameWindow::newGame(void (*handler)(GameForm&))
-{
-    newGame_ = true;
-    forward([this, handler] { handler(screen_); });
-    newGame_ = false;
-}
-
-// Only what changed is written again: each changed cell or tally tells a
-// screen reader its new name once, and nothing is said for the others. Marks
-// placed, and a new game, are announced, since the cells never have the
-// focus that would have them read out.
 void GameWindow::refresh()
 {
-    const Board& board = screen_.board();
-    QStringList placed;
-    bool cleared = false;
-    for (int i = 0; i < 9; ++i) {
-        const QString caption = toQString(captionOf(board.at(i)));
-        CellLabel* cell = cells_[static_cast<std::size_t>(i)];
-        if (caption == cell->text())
-            continue;
-        if (caption.isEmpty())
-            cleared = true;
-        else
-            placed << markPlaced(i, caption);
-        cell->setText(caption);
-    }
+    for (int i = 0; i < kCellCount; ++i)
+        cells_[static_cast<std::size_t>(i)]->setText(toQString(captionOf(screen_.board().at(i))));
     lblX_->setText(QString::fromStdString(screen_.tallies().cross.caption()));
     lblO_->setText(QString::fromStdString(screen_.tallies().circle.caption()));
-    if ((cleared || newGame_) && board.markCount() == 0) {
-        announcer_->say(QStringLiteral("Nueva partida"));
-        newGame_ = false;
+}
+
+// Each change renames the cell or tally it touches, which a screen reader
+// hears as one event; marks placed and a new game are announced as well,
+// since the cells never have the focus that would have them read out.
+void GameWindow::markPlaced(int cell, Mark mark)
+{
+    const QString caption = toQString(captionOf(mark));
+    cells_[static_cast<std::size_t>(cell)]->setText(caption);
+    announcer_->say(capitalised(markInWords(caption)) + QStringLiteral(" en ") + place(cell));
+}
+
+void GameWindow::boardCleared()
+{
+    for (CellLabel* cell : cells_)
+        cell->setText(QString());
+    announcer_->say(QStringLiteral("Nueva partida"));
+}
+
+void GameWindow::tallyRaised(Mark winner)
+{
+    const Tally& tally = winner == Mark::Circle ? screen_.tallies().circle : screen_.tallies().cross;
+    tallyOf(winner)->setText(QString::fromStdString(tally.caption()));
+    announcer_->say(talliesInWords(screen_.tallies()));
+}
+
+// Nothing is drawn for these: the board stays as it is. A sighted player
+// sees that a cell is taken or that no cell is left; a blind one hears it.
+void GameWindow::moveRefused(int cell, Mark occupant)
+{
+    announcer_->say(QStringLiteral("Casilla ocupada: ") + place(cell) + QStringLiteral(", ")
+                    + markInWords(occupant));
+}
+
+void GameWindow::boardFilled()
+{
+    announcer_->say(QStringLiteral("Tablero lleno, nadie gana"));
+}
+
+// "Fila 1: cruz, vacía, círculo. Fila 2: ...", whose turn where the window
+// tells it, and the tallies: what a sighted player takes in at a glance.
+QString GameWindow::inWords() const
+{
+    QStringList parts;
+    for (int row = 0; row < 3; ++row) {
+        QStringList marks;
+        for (int column = 0; column < 3; ++column)
+            marks << markInWords(screen_.board().at(3 * row + column));
+        parts << QStringLiteral("Fila %1: ").arg(row + 1) + marks.join(QStringLiteral(", "));
     }
-    for (const QString& mark : placed)
-        announcer_->say(mark);
-    showOwnControls();
+    const QString turn = turnInWords();
+    if (!turn.isEmpty())
+        parts << turn;
+    parts << talliesInWords(screen_.tallies());
+    return parts.join(QStringLiteral(". "));
 }
 
 void GameWindow::keyPressEvent(QKeyEvent* event)
@@ -270,6 +303,10 @@ void GameWindow::keyPressEvent(QKeyEvent* event)
     const int cell = event->modifiers() & ~Qt::KeypadModifier
                          ? -1
                          : cellForKey(event->key(), event->modifiers() & Qt::KeypadModifier);
+    if (cell < 0 && event->key() == Qt::Key_0 && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        announcer_->say(inWords());
+        return;
+    }
     if (cell < 0) {
         QMainWindow::keyPressEvent(event);
         return;

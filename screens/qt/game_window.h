@@ -41,23 +41,29 @@ public:
 };
 
 // The window of a game screen: the board, the tallies, the two buttons, the
-// maker's address and the menu. It forwards every event to the screen and
-// shows the screen's state whenever asked.
-class GameWindow : public FormWindow<QMainWindow>
+// maker's address and the menu. It forwards every event to the screen, draws
+// each change the screen tells it, and says it to a screen reader.
+class GameWindow : public FormWindow<QMainWindow, GameView>
 {
 public:
     GameWindow(GameForm& screen, Navigator& navigator, HandlerGate& gate, const GameWindowLayout& layout);
     ~GameWindow() override;
 
-    void refresh() final;
+    // Draws the board and the tallies as they stand.
+    void refresh() override;
+    void markPlaced(int cell, Mark mark) override;
+    void boardCleared() override;
+    void tallyRaised(Mark winner) override;
+    void moveRefused(int cell, Mark occupant) override;
+    void boardFilled() override;
 
 protected:
-    // Shows the controls a particular screen adds.
-    virtual void showOwnControls() {}
-
     // Keys 1 to 9 play the cells: on the numeric keypad as it is laid out
     // (7 8 9 the top row), on the main keyboard in reading order (1 2 3).
+    // The key 0, on either, has the board read out, and plays nothing.
     void keyPressEvent(QKeyEvent* event) override;
+    // "Turno de la cruz", where the screen has turns to tell.
+    virtual QString turnInWords() const { return {}; }
 
     QWidget* client() const { return client_; }
     QPushButton* cmdReiniciar() const { return cmdReiniciar_; }
@@ -66,9 +72,8 @@ protected:
 private:
     class Canvas;
     void buildMenu(const GameWindowLayout& layout);
-    // Runs a new game's handler; a screen reader hears "Nueva partida" even
-    // when the board was empty already.
-    void newGame(void (*handler)(GameForm&));
+    QString inWords() const;
+    SpokenLabel* tallyOf(Mark side) const { return side == Mark::Circle ? lblO_ : lblX_; }
 
     GameForm& screen_;
     QWidget* client_;
@@ -76,7 +81,6 @@ private:
     SpokenLabel* lblX_;
     SpokenLabel* lblO_;
     Announcer* announcer_;
-    bool newGame_ = false;
     QPushButton* cmdReiniciar_;
     QPushButton* command1_;
 };

@@ -13,8 +13,15 @@ constexpr GameWindowLayout kLayout{495,          360,    {1800, 0, 2055, 255}, {
 
 TwoPlayerWindow::TwoPlayerWindow(TwoPlayerForm& screen, Navigator& navigator, HandlerGate& gate)
     : GameWindow(screen, navigator, gate, kLayout)
+    , screen_(screen)
 {
     setTabOrder(cmdReiniciar(), command1());
+}
+
+QString TwoPlayerWindow::turnInWords() const
+{
+    return isTrue(screen_.fields.CircleTurn) ? QStringLiteral("Turno del círculo")
+                                             : QStringLiteral("Turno de la cruz");
 }
 
 } // namespace crucirco

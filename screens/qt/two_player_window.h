@@ -12,6 +12,11 @@ public:
     using FormType = TwoPlayerForm;
 
     TwoPlayerWindow(TwoPlayerForm& screen, Navigator& navigator, HandlerGate& gate);
+
+private:
+    QString turnInWords() const override;
+
+    TwoPlayerForm& screen_;
 };
 
 } // namespace crucirco

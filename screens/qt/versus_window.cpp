@@ -41,11 +41,14 @@ VersusWindow::VersusWindow(VersusForm& screen, Navigator& navigator, HandlerGate
     , screen_(screen)
 {
     auto* group = new QButtonGroup(this);
+    // To a screen reader the four options are one group, "Dificultad".
+    auto* difficulties = new NamedGroup(QStringLiteral("Dificultad"), client());
+    difficulties->move(Twips::point(120, kOptions[0].top));
     for (int i = 0; i < 4; ++i) {
         const OptionLayout& o = kOptions[i];
-        auto* option = new QRadioButton(QString::fromUtf8(o.caption), client());
+        auto* option = new QRadioButton(QString::fromUtf8(o.caption), difficulties);
         option->setObjectName(QString::fromLatin1(o.name));
-        option->setGeometry(Twips::rect(120, o.top, 1575, 255));
+        option->setGeometry(Twips::rect(120, o.top, 1575, 255).translated(-difficulties->pos()));
         widenToCaption(option);
         group->addButton(option, i + 1);
         options_[static_cast<std::size_t>(i)] = option;
@@ -53,6 +56,7 @@ VersusWindow::VersusWindow(VersusForm& screen, Navigator& navigator, HandlerGate
         connect(option, &QRadioButton::clicked, this,
                 [this, difficulty] { forward([this, difficulty] { screen_.Option_Click(difficulty); }); });
     }
+    difficulties->adjustSize();
     check1_ = new QCheckBox(QStringLiteral("Empieza el usuario"), client());
     check1_->setObjectName(QStringLiteral("Check1"));
     check1_->setGeometry(Twips::rect(120, 3000, 2175, 375));
@@ -73,7 +77,13 @@ VersusWindow::VersusWindow(VersusForm& screen, Navigator& navigator, HandlerGate
     timer1_->setInterval(kMoveDelayMs);
     timer1_->setTimerType(Qt::PreciseTimer); // the reply comes 100 ms after the click, not 95
     connect(timer1_, &QTimer::timeout, this, [this] { forward([this] { screen_.Timer1_Timer(); }); });
-    refresh();
+    showOwnControls();
+}
+
+void VersusWindow::refresh()
+{
+    GameWindow::refresh();
+    showOwnControls();
 }
 
 void VersusWindow::showOwnControls()

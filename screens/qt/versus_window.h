@@ -20,8 +20,11 @@ public:
 
     VersusWindow(VersusForm& screen, Navigator& navigator, HandlerGate& gate);
 
+    void refresh() override;
+
 private:
-    void showOwnControls() override;
+    // Shows the difficulty, "Empieza el usuario" and the timer as they stand.
+    void showOwnControls();
 
     VersusForm& screen_;
     std::array<QRadioButton*, 4> options_{};

@@ -1,7 +1,10 @@
-# Plays one move on the real game's versus-machine screen through AT-SPI, as
-# a screen reader user does, on a display of its own: presses "Vs la máquina"
+# Plays the real game through AT-SPI, as a screen reader user does, on a
+# display of its own. On the versus-machine screen: presses "Vs la máquina"
 # and then an empty cell by their press actions, and hears the cell's new name
-# and the machine's reply arrive as events, both moves announced.
+# and the machine's reply arrive as events, both moves announced. On the
+# two-player screen: fills the board without a line, pressing one taken cell
+# on the way, then presses the key 0, and hears the refused move, the full
+# board and the board read out announced.
 #
 #     dbus-run-session -- play_over_atspi.py GAME
 import ctypes, os, signal, subprocess, sys  # noqa: E401
@@ -37,32 +40,63 @@ def start_versus():  # again and again until the main menu is there
     return not (button and button.queryAction().doAction(0))
 
 
+def frame(title):
+    return find(pyatspi.Registry.getDesktop(0), pyatspi.ROLE_FRAME, lambda n: n == title)
+
+
+def press(screen, role, name):
+    find(screen, role, name).queryAction().doAction(0)
+
+
+def play_two_player():  # again and again until its window is there
+    screen = frame("Crucirco!!!")
+    for cell in [0, 0, 1, 2, 4, 3, 5, 7, 6, 8] if screen else []:  # "X" first; no line
+        press(
+            screen,
+            pyatspi.ROLE_PUSH_BUTTON,
+            lambda n: n.startswith(f"Fila {cell // 3 + 1}, columna {cell % 3 + 1}:"),
+        )
+    return not screen
+
+
 def listen(event):
     if event.source.getRole() == pyatspi.ROLE_PUSH_BUTTON and event.source.name.startswith("Fila"):
         heard.append(event.source.name)
     elif event.source.getRole() == pyatspi.ROLE_NOTIFICATION and event.detail1:
         heard.append("» " + event.source[0].name)
-        if any(text.endswith(": círculo") for text in heard):
+        if heard[-1].startswith("» Fila 1:"):
             pyatspi.Registry.stop()
+        elif heard[-1].endswith("Tablero lleno, nadie gana"):
+            subprocess.run(["xdotool", "key", "0"])  # the key, as the user presses it
+        elif versus:  # the two-player screen is being played
+            pass
+        elif any(text.endswith(": círculo") for text in heard):  # the versus screen's turn is over
+            versus.extend(heard)
+            press(frame("Crucirco VS Máquina"), pyatspi.ROLE_PUSH_BUTTON, lambda n: n == "Uno contra uno")
+            GLib.timeout_add(200, play_two_player)
         else:  # the machine's first cross: play a cell of the screen found by its name
-            screen = find(
-                event.source.parent.parent, pyatspi.ROLE_FRAME, lambda n: n == "Crucirco VS Máquina"
-            )
-            find(screen, pyatspi.ROLE_PUSH_BUTTON, lambda n: n.endswith(": vacía")).queryAction().doAction(0)
+            press(frame("Crucirco VS Máquina"), pyatspi.ROLE_PUSH_BUTTON, lambda n: n.endswith(": vacía"))
 
 
+versus = []  # what was heard on the versus-machine screen
 pyatspi.Registry.registerEventListener(
     listen, "object:property-change:accessible-name", "object:state-changed:showing"
 )
 GLib.timeout_add(200, start_versus)
 pyatspi.Registry.start()
 print("\n".join(heard))
-moves = [text[1:].split(": ") for text in heard if text.startswith("Fila") and not text.endswith("vacía")] + [
-    ["?"] * 2
-] * 3
+# Each cell's new name once: the bridge may send a name again as the window comes up.
+named = dict.fromkeys(text for text in versus if text.startswith("Fila") and not text.endswith("vacía"))
+moves = [text[1:].split(": ") for text in named] + [["?"] * 2] * 3
+two = [text for text in heard[len(versus) :] if text.startswith("» ")]
 sys.exit(
     0
     if [m[1] for m in moves[:4]] == ["cruz", "círculo", "cruz", "?"]
-    and heard[-1] == f"» Círculo en f{moves[1][0]}. Cruz en f{moves[2][0]}"
+    and versus[-1] == f"» Círculo en f{moves[1][0]}. Cruz en f{moves[2][0]}"
+    and any("Casilla ocupada: fila 1, columna 1, cruz. Círculo en fila 1, columna 2" in text for text in two)
+    and two[-2].endswith("Cruz en fila 3, columna 3. Tablero lleno, nadie gana")
+    and two[-1]
+    == "» Fila 1: cruz, círculo, cruz. Fila 2: cruz, círculo, círculo. Fila 3: círculo, cruz, cruz. "
+    "Turno del círculo. Victorias: cruz 0, círculo 0"
     else 1
 )

@@ -58,10 +58,12 @@ private slots:
             if (event->type() == QAccessible::NameChanged
                 && event->object()->objectName().startsWith(QLatin1String("lbl")))
                 heard << event->accessibleInterface()->text(QAccessible::Name);
-            if (event->type() == QAccessible::ObjectShow
-                && event->accessibleInterface()->role() == QAccessible::Notification)
-                heard << QStringLiteral("» ")
-                             + event->accessibleInterface()->child(0)->text(QAccessible::Name);
+            // A notification in a status bar, and without a name, has its message said alone.
+            QAccessibleInterface* node = event->accessibleInterface();
+            if (event->type() == QAccessible::ObjectShow && node->role() == QAccessible::Notification
+                && node->parent()->role() == QAccessible::StatusBar)
+                heard << QStringLiteral("» ") + node->text(QAccessible::Name)
+                             + node->child(0)->text(QAccessible::Name);
         });
         auto* closer = new QTimer(qApp);
         closer->callOnTimeout([] {
@@ -74,7 +76,8 @@ private slots:
 
     // Each window is a window or dialog with a name; each control says what
     // it is in words, but labels without text; the cells are buttons that
-    // cannot take the focus and can be pressed; pictures are pictures.
+    // cannot take the focus and can be pressed; pictures are pictures; the
+    // difficulties a group.
     void windowsAndControlsSayWhatTheyAre()
     {
         DesktopProgram game(boxes);
@@ -94,7 +97,7 @@ private slots:
                 else if (label && label->text().isEmpty() && label->pixmap().isNull())
                     QVERIFY2(name.isEmpty(), qPrintable(name));
                 else if (!QList{QAccessible::Client, QAccessible::Border, QAccessible::MenuBar,
-                                QAccessible::PopupMenu}
+                                QAccessible::PopupMenu, QAccessible::Notification}
                               .contains(nodes[n]->role()))
                     QVERIFY2(name.size() > 1, qPrintable(nodes[n]->object()->objectName())); // not a bare "#"
             }
@@ -104,11 +107,16 @@ private slots:
             QCOMPARE(
                 QAccessible::queryAccessibleInterface(child(game.host().window(window), picture))->role(),
                 QAccessible::Graphic);
+        // The four difficulties are one group, named.
+        QAccessibleInterface* option = QAccessible::queryAccessibleInterface(
+            child(game.host().window(Window::VersusMachine), "Option4"));
+        QCOMPARE(option->parent()->text(QAccessible::Name), QStringLiteral("Dificultad"));
     }
 
     // The machine's reply, the user's move pressed through the screen reader
     // and a new game each rename the cells that changed, once, and are
-    // announced together; a win renames its tally alone.
+    // announced together; a win renames its tally alone, and the tallies are
+    // announced once its box is closed.
     void eachChangeIsToldOnce()
     {
         DesktopProgram game(boxes);
@@ -133,8 +141,25 @@ private slots:
         for (const char* cell : {"lbl0", "lbl3", "lbl1", "lbl4", "lbl2"})
             press(child(two, cell));
         QTRY_COMPARE(shown, QStringList{QStringLiteral("La cruz gana!!!")});
-        QCOMPARE(heard.filter(QStringLiteral("Victorias")),
-                 QStringList{QStringLiteral("Victorias de la cruz: 1")});
+        QTRY_COMPARE(heard.filter(QStringLiteral("Victorias")),
+                     QStringList({"Victorias de la cruz: 1", "» Victorias: cruz 1, círculo 0"}));
+
+        // A taken cell, a board filled without a line, and the board read out
+        // by the key 0, which plays nothing.
+        QTest::keyClick(two, Qt::Key_F2);
+        for (const char* cell :
+             {"lbl0", "lbl0", "lbl1", "lbl2", "lbl4", "lbl3", "lbl5", "lbl7", "lbl6", "lbl8"})
+            press(child(two, cell));
+        QTRY_VERIFY(
+            heard.last().endsWith(QStringLiteral("Círculo en fila 3, columna 3. Tablero lleno, nadie gana")));
+        QVERIFY(
+            heard.last().contains(QStringLiteral("Casilla ocupada: fila 1, columna 1, círculo. Cruz en")));
+        heard.clear();
+        QTest::keyClick(two, Qt::Key_0, Qt::KeypadModifier);
+        QTRY_COMPARE(
+            heard,
+            QStringList{"» Fila 1: círculo, cruz, círculo. Fila 2: círculo, cruz, cruz. "
+                        "Fila 3: cruz, círculo, círculo. Turno de la cruz. Victorias: cruz 1, círculo 0"});
     }
 
     // Enter presses the focused button in every window; Tab lands on the

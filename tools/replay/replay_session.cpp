@@ -200,7 +200,7 @@ struct ReplaySession::Call
 // One command of the language. Before it runs, the session checks what it
 // needs and, unless it takes a list, the number of its arguments; the
 // command itself checks their values.
-struct ReplaySession::CommandSpec
+struct ReplaySession::CommandRow
 {
     // What must be there before the command runs.
     enum class Needs {
@@ -236,11 +236,11 @@ struct ReplaySession::CommandSpec
 };
 
 // Every command of the language, in the order --help lists them.
-std::span<const ReplaySession::CommandSpec> ReplaySession::commands()
+std::span<const ReplaySession::CommandRow> ReplaySession::commands()
 {
-    using Needs = CommandSpec::Needs;
-    constexpr int kList = CommandSpec::kList;
-    static const CommandSpec table[] = {
+    using Needs = CommandRow::Needs;
+    constexpr int kList = CommandRow::kList;
+    static const CommandRow table[] = {
         // Queues: what chance and the user will say when asked.
         {"rand", "R [R ...]", "queue numbers in [0, 1) for the random move's draws", kList, Needs::Nothing,
          [](ReplaySession& s, const Call& c) {
@@ -362,16 +362,16 @@ std::span<const ReplaySession::CommandSpec> ReplaySession::commands()
 // Each command as a script writes it, its help in a column after the longest.
 void ReplaySession::writeCommands(std::ostream& out)
 {
-    const auto usage = [](const CommandSpec& command) {
+    const auto usage = [](const CommandRow& command) {
         std::string text(command.name);
         if (!command.arguments.empty())
             text += ' ' + std::string(command.arguments);
         return text;
     };
     std::size_t width = 0;
-    for (const CommandSpec& command : commands())
+    for (const CommandRow& command : commands())
         width = std::max(width, usage(command).size());
-    for (const CommandSpec& command : commands()) {
+    for (const CommandRow& command : commands()) {
         out << "  " << std::left << std::setw(static_cast<int>(width + 2)) << usage(command) << command.help
             << '\n';
     }
@@ -452,27 +452,27 @@ void ReplaySession::runQueuedDuringPass()
 void ReplaySession::execute(const Command& command)
 {
     const auto all = commands();
-    const auto spec =
-        std::find_if(all.begin(), all.end(), [&](const CommandSpec& c) { return c.matches(command); });
-    if (spec == all.end()) {
+    const auto row =
+        std::find_if(all.begin(), all.end(), [&](const CommandRow& c) { return c.matches(command); });
+    if (row == all.end()) {
         // The first word of commands of two words, alone: "lab", "vs".
-        const bool opensGroup = std::any_of(all.begin(), all.end(), [&](const CommandSpec& c) {
+        const bool opensGroup = std::any_of(all.begin(), all.end(), [&](const CommandRow& c) {
             return c.nameWords() == 2 && c.startsWith(command[0]);
         });
         if (command.size() == 1 && opensGroup)
             throw ScriptError(command[0] + " needs a command");
         throw ScriptError("no such command: " + joined(command));
     }
-    const Call call{command, spec->nameWords(), windowOf(command[0])};
+    const Call call{command, row->nameWords(), windowOf(command[0])};
     const Form* form = program_.existing(call.window);
-    if (spec->needs == CommandSpec::Needs::LoadedWindow && !(form && form->loaded()))
+    if (row->needs == CommandRow::Needs::LoadedWindow && !(form && form->loaded()))
         throw ScriptError(std::string(windowName(call.window)) + " is not loaded");
-    if (spec->needs == CommandSpec::Needs::ShownWindow && !form)
+    if (row->needs == CommandRow::Needs::ShownWindow && !form)
         throw ScriptError(std::string(windowName(call.window)) + " has never been shown");
-    if (spec->argumentCount != CommandSpec::kList
-        && call.argumentCount() != static_cast<std::size_t>(spec->argumentCount))
+    if (row->argumentCount != CommandRow::kList
+        && call.argumentCount() != static_cast<std::size_t>(row->argumentCount))
         throw ScriptError("wrong number of words in \"" + joined(command) + "\"");
-    spec->run(*this, call);
+    row->run(*this, call);
 }
 
 // A move of the lab runs alone, through the same pass as the screen's turn,
@@ -496,7 +496,7 @@ void ReplaySession::labCheck()
         announceOutcome(lab_.board, lab_.fields.GameOver, lab_.tallies, [&](std::string_view text) {
             boxes_.inform(texts::kAppTitle, text);
             return true;
-        });
+        }).has_value();
     out_ << "outcome " << (won ? 1 : 0) << '\n';
 }
 

@@ -44,9 +44,9 @@ private:
     };
     class LabPass;
     struct Call;
-    struct CommandSpec;
+    struct CommandRow;
 
-    static std::span<const CommandSpec> commands();
+    static std::span<const CommandRow> commands();
 
     void execute(const Command& command);
     void runQueuedDuringPass();
