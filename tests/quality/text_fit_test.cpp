@@ -57,7 +57,8 @@ private slots:
         ScriptedGame game;
         QStringList faces, wrong;
         int captions = 0;
-        for (QWidget* window : openEveryWindow(game))
+        const QList<QPointer<QWidget>> windows = openEveryWindow(game);
+        for (QWidget* window : windows)
             for (QWidget* widget : QList<QWidget*>{window} + window->findChildren<QWidget*>()) {
                 if (widget->window() != window)
                     continue; // drawn in a pull-down menu, not in the window
@@ -119,6 +120,8 @@ private slots:
         qInfo("%d captions; %s", captions, qPrintable((faces.removeDuplicates(), faces.join(", "))));
         QVERIFY2(faces.size() >= 6 && captions > 40, "fewer faces or captions than the layouts have");
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
+        // "Dificultad máxima" fits the width it was laid out with, not a wider one.
+        QCOMPARE(control(windows[indexOf(Window::VersusMachine)], "Option4")->width(), Twips::toPixels(1575));
     }
 
     // A mark, a tally heading and a tally: the first baseline the ascent below the label's top, the
