@@ -123,8 +123,8 @@ private slots:
             QCOMPARE((main ? main->centralWidget() : window)->size(), Twips::size(row.width, row.height));
             QVERIFY(window->isVisible() && window->size() == window->minimumSize()
                     && window->size() == window->maximumSize());
-            // A title bar (the splash's type asks for none) and its buttons: close, minimise, no maximise;
-            // the task bar.
+            // A title bar (the splash's type asks for none) and its buttons: close, minimise on the game
+            // screens alone, no maximise; the task bar.
             const bool titled = window->windowType() != Qt::SplashScreen
                                 && window->windowFlags().testFlags(Qt::WindowTitleHint);
             const Qt::WindowFlags f = titled ? window->windowFlags() : Qt::WindowFlags();
@@ -132,7 +132,7 @@ private slots:
                 QList<bool>({titled, f.testFlags(Qt::WindowCloseButtonHint),
                              f.testFlags(Qt::WindowMinimizeButtonHint), window->windowType() == Qt::Window,
                              !f.testFlags(Qt::WindowMaximizeButtonHint)}),
-                QList<bool>({row.titleBar, row.titleBar, row.minimizeButton, row.inTaskBar, true}));
+                QList<bool>({row.titleBar, row.titleBar, main != nullptr, row.inTaskBar, true}));
             QStringList menu; // its captions and keys; what the keys do is played below
             for (const QAction* a : window->findChildren<QAction*>())
                 if (auto* m = qobject_cast<QMenu*>(a->parent()); m && !a->shortcut().isEmpty())
