@@ -216,16 +216,18 @@ private slots:
         QTRY_COMPARE(countMarks(versus, u'X'), 1);
         click(button(versus, "Dificultad alta")); // completes its own line first
         screen.setBoard(parseBoard("XX.|O..|..."));
-        QStringList seen; // each box as the user sees it: title, text, icon and buttons
+        QStringList seen; // each box as the user sees it: title, text, icon, face and buttons
         int ticks = 0, crosses = 0;
         QObject watcher;
         answerBoxes(&watcher, [&](QMessageBox& box) {
             seen << QStringList{box.windowTitle(), box.text(),
-                                box.icon() == QMessageBox::NoIcon ? "no icon" : "icon"}
+                                box.icon() == QMessageBox::NoIcon ? "no icon" : "icon",
+                                QFontInfo(box.font()).family()}
                         .join(" | ");
             for (auto which : {QMessageBox::Ok, QMessageBox::Cancel})
                 if (box.button(which))
-                    seen.last() += " | " + box.button(which)->text().remove(u'&');
+                    seen.last() += " | " + box.button(which)->text().remove(u'&')
+                                   + (box.button(which)->icon().isNull() ? "" : " with icon");
             if (seen.size() == 1) { // the win box: drawn after the cross; Timer1, started afresh, ticks in it
                 crosses = countMarks(versus, u'X');
                 QSignalSpy spy(timer1(versus),
@@ -245,8 +247,9 @@ private slots:
         QVERIFY((versus->activateWindow(), QTest::qWaitForWindowActive(versus)));
         QTest::keyClick(versus, Qt::Key_F8); // answered Cancel
         QCOMPARE(seen,
-                 QStringList({"Crucirco | La cruz gana!!! | no icon | Aceptar",
-                              "Crucirco | ¿Confirma salir de este modo? | no icon | Aceptar | Cancelar"}));
+                 QStringList(
+                     {"Crucirco | La cruz gana!!! | no icon | Tahoma | Aceptar",
+                      "Crucirco | ¿Confirma salir de este modo? | no icon | Tahoma | Aceptar | Cancelar"}));
         QVERIFY(desktop.window(Window::VersusMachine) == versus && !desktop.window(Window::MainMenu));
     }
 
