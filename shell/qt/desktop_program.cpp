@@ -31,6 +31,9 @@ void prepareApplication(QApplication& app)
         QApplication::installTranslator(translator);
     fonts::registerSubstitutes();
     QApplication::setStyle(new ClassicStyle);
+    // A pull-down menu is a window of its own, which does not take the face
+    // of the window whose menu bar opens it.
+    QApplication::setFont(fonts::windowDefault(), "QMenu");
     installAccessibility();
 }
 

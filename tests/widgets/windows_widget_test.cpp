@@ -133,10 +133,12 @@ private slots:
                              f.testFlags(Qt::WindowMinimizeButtonHint), window->windowType() == Qt::Window,
                              !f.testFlags(Qt::WindowMaximizeButtonHint)}),
                 QList<bool>({row.titleBar, row.titleBar, main != nullptr, row.inTaskBar, true}));
-            QStringList menu; // its captions and keys; what the keys do is played below
+            QStringList menu; // its captions, keys and face; what the keys do is played below
             for (const QAction* a : window->findChildren<QAction*>())
-                if (auto* m = qobject_cast<QMenu*>(a->parent()); m && !a->shortcut().isEmpty())
+                if (auto* m = qobject_cast<QMenu*>(a->parent()); m && !a->shortcut().isEmpty()) {
                     menu << m->title() + ": " + a->text() + ' ' + a->shortcut().toString();
+                    QCOMPARE(m->font(), main->menuBar()->font());
+                }
             QCOMPARE(menu, main ? QStringList(
                                {"&Archivo: &Jugar de nuevo F2", "&Archivo: &Menú principal F8",
                                 row.id == Window::TwoPlayer ? "&Archivo: Salir F4" : "&Archivo: &Salir F4",
