@@ -82,14 +82,11 @@ private slots:
                 auto* wrapping = qobject_cast<WrappingButton*>(widget);
                 QStyleOptionButton beside;
                 beside.initFrom(widget);
+                const auto contents = qobject_cast<QRadioButton*>(widget) ? QStyle::SE_RadioButtonContents
+                                                                          : QStyle::SE_CheckBoxContents;
                 const QRect room = label ? label->contentsRect().marginsRemoved(QMargins() + label->margin())
                                    : wrapping ? wrapping->captionArea()
-                                   : button
-                                       ? widget->style()->subElementRect(qobject_cast<QRadioButton*>(widget)
-                                                                             ? QStyle::SE_RadioButtonContents
-                                                                             : QStyle::SE_CheckBoxContents,
-                                                                         &beside, widget)
-                                       : widget->rect();
+                                              : widget->style()->subElementRect(contents, &beside, widget);
                 const int wraps = (label && label->wordWrap()) || wrapping ? Qt::TextWordWrap : 0;
                 const QStringList texts = qobject_cast<CellLabel*>(widget)    ? QStringList{"X", "O"}
                                           : label && label->pixmap().isNull() ? QStringList{label->text()}
@@ -100,15 +97,13 @@ private slots:
                                      .boundingRect(QRect(0, 0, wraps ? room.width() : 1 << 20, 1 << 20),
                                                    Qt::TextShowMnemonic | wraps, text)
                                      .size();
-                    const int lines = qRound(need.height() / QFontMetricsF(widget->font()).lineSpacing());
-                    need.setHeight(
-                        qCeil(lines * fonts::linePitch(widget->font(), widget->devicePixelRatioF())));
                     // Above scale 1 a line's ascent and descent, each rounded to device pixels, may take a
                     // pixel more than the twips give, on Windows as here.
-                    const int rounding = widget->devicePixelRatioF() > 1 ? 1 : 0;
+                    const qreal ratio = widget->devicePixelRatioF();
+                    const int lines = qRound(need.height() / QFontMetricsF(widget->font()).lineSpacing());
+                    need.setHeight(qCeil(lines * fonts::linePitch(widget->font(), ratio)) - (ratio > 1));
                     captions += !text.isEmpty();
-                    if (!text.isEmpty()
-                        && (need.width() > room.width() || need.height() > room.height() + rounding))
+                    if (!text.isEmpty() && (need.width() > room.width() || need.height() > room.height()))
                         wrong << QStringLiteral("%1 \"%2\" needs %3×%4, has %5×%6")
                                      .arg(where, text)
                                      .arg(need.width())
