@@ -15,7 +15,8 @@ inline const QString kIceAged = QStringLiteral("IceAgeD");
 
 // Registers, once, the installed faces that stand in for those the layouts
 // name and the machine lacks: faces with the same metrics where there are
-// any, so that every text keeps fitting its control.
+// any, so that every text keeps fitting its control, each measured by its
+// Windows ascent and descent.
 void registerSubstitutes();
 
 // A face of the layout at a point size (fractions allowed: 15.75, 8.25).
