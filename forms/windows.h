@@ -28,7 +28,7 @@ struct WindowRow
 inline constexpr std::array<WindowRow, 5> kWindows{{
     {Window::Splash, "frmSplash", "", "app", 7260, 4635, false, false, false},
     {Window::MainMenu, "frmMain", "Crucirco Velquor", "app", 4680, 3195, true, false, true},
-    {Window::VersusMachine, "frmVSMaquina", "Crucirco VS Máquina", "versus", 4785, 3840, true, false, true},
+    {Window::VersusMachine, "frmVSMaquina", "Crucirco VS Máquina", "versus", 4785, 3840, true, true, true},
     {Window::TwoPlayer, "frmUnoVsUno", "Crucirco!!!", "two-player", 4680, 3390, true, true, true},
     {Window::About, "frmAbout", "Acerca del autor", "app", 5730, 3555, true, false, false},
 }};

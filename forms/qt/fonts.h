@@ -15,11 +15,18 @@ inline const QString kIceAged = QStringLiteral("IceAgeD");
 
 // Registers, once, the installed faces that stand in for those the layouts
 // name and the machine lacks: faces with the same metrics where there are
-// any, so that every text keeps fitting its control.
+// any, so that every text keeps fitting its control, each measured by its
+// Windows ascent and descent.
 void registerSubstitutes();
 
 // A face of the layout at a point size (fractions allowed: 15.75, 8.25).
 QFont face(const QString& family, double points, bool bold = false);
+
+// The height of a line of text in a font as Windows measures it, in pixels
+// at the given device pixel ratio: its ascent and its descent, each rounded
+// to whole device pixels. (The faces are registered so that Qt's own ascent
+// and descent are the Windows ones; registerSubstitutes.)
+qreal linePitch(const QFont& font, qreal devicePixelRatio);
 
 // The font every window starts with, as the layouts assume.
 inline QFont windowDefault()

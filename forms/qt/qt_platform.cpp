@@ -1,16 +1,30 @@
 #include "forms/qt/qt_platform.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTime>
 
 #include "forms/qt/accessibility.h"
+#include "forms/qt/fonts.h"
 #include "forms/qt/qt_text.h"
 
 namespace crucirco {
 
 namespace {
+
+// Room in a box for its whole title in a window manager's title bar: the
+// title in the window font, bold, half as wide again (a title bar's face is
+// often larger), and three title bar buttons two lines wide each.
+int titleRoom(const QString& title)
+{
+    QFont bold = fonts::windowDefault();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    return metrics.horizontalAdvance(title) * 3 / 2 + 6 * metrics.height();
+}
 
 QMessageBox::StandardButton runBox(std::string_view title, std::string_view text,
                                    QMessageBox::StandardButtons buttons)
@@ -20,7 +34,14 @@ QMessageBox::StandardButton runBox(std::string_view title, std::string_view text
     const QPointer<QWidget> owner = QApplication::activeWindow();
     QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), buttons, owner);
     box.setWindowModality(Qt::ApplicationModal);
+    box.setFont(fonts::windowDefault());
+    // Enter presses the default button, OK, until the focus moves to Cancel.
     box.setDefaultButton(QMessageBox::Ok);
+    // The box sizes itself to its layout, which a row as wide as the title
+    // needs widens.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(titleRoom(box.windowTitle()), 0), grid->rowCount(), 0, 1,
+                      grid->columnCount());
     const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
     // The focus goes back to the window the box was raised over, not to
     // whichever window the desktop would pick.

@@ -87,7 +87,9 @@ SpokenLabel* makeTally(QWidget* parent, const char* name, const QString& whose, 
         [whose](const QString& count) { return whose + QStringLiteral(": ") + count; }, false, parent);
     tally->setObjectName(QString::fromLatin1(name));
     tally->setGeometry(Twips::rect(r));
-    tally->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // The tallies and their headings keep a label's own alignment: at the
+    // left, from the top.
+    tally->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return tally;
 }
 
@@ -173,7 +175,7 @@ GameWindow::GameWindow(GameForm& screen, Navigator& navigator, HandlerGate& gate
     QLabel* label3 = makeLabel(client_, "Label3", QStringLiteral("O"), tallyRect(layout, 600, 0));
     for (QLabel* heading : {label2, label3}) {
         heading->setFont(markFont);
-        heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        heading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
     label2->setAccessibleName(crossWins);
     label3->setAccessibleName(circleWins);

@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-#include <algorithm>
 
 namespace crucirco {
 
@@ -27,13 +26,6 @@ constexpr OptionLayout kOptions[4] = {
     {"Option4", "Dificultad máxima", 2640},
 };
 
-// A control whose caption is wider than its place in the layout grows to
-// the right, into free space, rather than cutting the caption short.
-void widenToCaption(QWidget* control)
-{
-    control->resize(std::max(control->width(), control->sizeHint().width()), control->height());
-}
-
 } // namespace
 
 VersusWindow::VersusWindow(VersusForm& screen, Navigator& navigator, HandlerGate& gate)
@@ -49,7 +41,6 @@ VersusWindow::VersusWindow(VersusForm& screen, Navigator& navigator, HandlerGate
         auto* option = new QRadioButton(QString::fromUtf8(o.caption), difficulties);
         option->setObjectName(QString::fromLatin1(o.name));
         option->setGeometry(Twips::rect(120, o.top, 1575, 255).translated(-difficulties->pos()));
-        widenToCaption(option);
         group->addButton(option, i + 1);
         options_[static_cast<std::size_t>(i)] = option;
         const auto difficulty = static_cast<Difficulty>(i + 1);
@@ -60,7 +51,6 @@ VersusWindow::VersusWindow(VersusForm& screen, Navigator& navigator, HandlerGate
     check1_ = new QCheckBox(QStringLiteral("Empieza el usuario"), client());
     check1_->setObjectName(QStringLiteral("Check1"));
     check1_->setGeometry(Twips::rect(120, 3000, 2175, 375));
-    widenToCaption(check1_);
     connect(check1_, &QCheckBox::clicked, this,
             [this](bool checked) { forward([this, checked] { screen_.Check1_Click(checked); }); });
 

@@ -91,7 +91,8 @@ AboutWindow::AboutWindow(AboutForm& about, Navigator& navigator, HandlerGate& ga
     auto* sysInfo = new WrappingButton(QStringLiteral("&Info del sisitema..."), this);
     sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     sysInfo->setGeometry(Twips::rect(4260, 3000, 1245, 465));
-    sysInfo->setAutoDefault(false);
+    // The default frame follows the focus to this button and back to OK.
+    sysInfo->setAutoDefault(true);
     connect(sysInfo, &QPushButton::clicked, this, [this] { forward([this] { about_.cmdSysInfo_Click(); }); });
 
     setTabOrder(ok, sysInfo);

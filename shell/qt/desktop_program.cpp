@@ -7,6 +7,7 @@
 
 #include "crucirco/version.h"
 #include "forms/qt/accessibility.h"
+#include "forms/qt/classic_style.h"
 #include "forms/qt/fonts.h"
 #include "forms/qt/pictures.h"
 #include "forms/qt/qt_text.h"
@@ -29,6 +30,10 @@ void prepareApplication(QApplication& app)
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
     fonts::registerSubstitutes();
+    QApplication::setStyle(new ClassicStyle);
+    // A pull-down menu is a window of its own, which does not take the face
+    // of the window whose menu bar opens it.
+    QApplication::setFont(fonts::windowDefault(), "QMenu");
     installAccessibility();
 }
 

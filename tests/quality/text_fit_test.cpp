@@ -1,7 +1,7 @@
 // The windows' fonts and texts at the screen's scale (run at 1, 1.5 and 2):
 // every face the layouts name comes out as itself or a registered stand-in,
-// every caption fits its control, and the board's grid runs between the
-// cells' marks.
+// text stands where the face's Windows metrics put it, every caption fits
+// its control, and the board's grid runs between the cells' marks.
 
 #include "forms/qt/wrapping_button.h"
 #include "screens/qt/game_window.h"
@@ -18,6 +18,34 @@ QList<QPointer<QWidget>> openEveryWindow(ScriptedGame& game)
     return windows;
 }
 
+// What a control draws itself, without background or children, in device pixels.
+QImage drawnAlone(QWidget* widget)
+{
+    QImage image(widget->size() * widget->devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(widget->devicePixelRatioF());
+    image.fill(Qt::transparent);
+    widget->render(&image, {}, {}, QWidget::RenderFlags());
+    return image;
+}
+QRect inkBox(const QImage& image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            box |= qAlpha(image.pixel(x, y)) ? QRect(x, y, 1, 1) : QRect();
+    return box;
+}
+
+// A face's Windows ascent and descent at a font's size, in whole device pixels, from the face's own table.
+std::pair<int, int> windowsMetrics(const QFont& font, qreal ratio)
+{
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray os2 = raw.fontTable("OS/2");
+    const qreal scale = raw.pixelSize() * ratio / raw.unitsPerEm();
+    return {qRound(qFromBigEndian<quint16>(os2.constData() + 74) * scale),
+            qRound(qFromBigEndian<quint16>(os2.constData() + 76) * scale)};
+}
+
 class TextFitTests final : public QObject
 {
     Q_OBJECT
@@ -29,7 +57,8 @@ private slots:
         ScriptedGame game;
         QStringList faces, wrong;
         int captions = 0;
-        for (QWidget* window : openEveryWindow(game))
+        const QList<QPointer<QWidget>> windows = openEveryWindow(game);
+        for (QWidget* window : windows)
             for (QWidget* widget : QList<QWidget*>{window} + window->findChildren<QWidget*>()) {
                 if (widget->window() != window)
                     continue; // drawn in a pull-down menu, not in the window
@@ -44,28 +73,35 @@ private slots:
                         wrong << where + ": " + font.family() + " came out as " + resolved;
                     faces << font.family() + (font.bold() ? " bold" : "") + " as " + resolved;
                 }
-                // The room each caption takes in the control's font, and the room it has; a cell is
-                // empty until played, and must hold either mark. A wrapping button wraps against where
-                // it writes its caption; any other button takes its style's size for it, indicator included.
+                // The room each caption takes in the control's font, its lines a Windows line's height
+                // apart, and the room it has; a cell is empty until played, and must hold either mark. A
+                // wrapping button wraps against where it writes its caption, an option button or check box
+                // writes it beside its indicator.
                 auto* label = qobject_cast<QLabel*>(widget);
                 auto* button = qobject_cast<QAbstractButton*>(widget);
                 auto* wrapping = qobject_cast<WrappingButton*>(widget);
+                QStyleOptionButton beside;
+                beside.initFrom(widget);
+                const auto contents = qobject_cast<QRadioButton*>(widget) ? QStyle::SE_RadioButtonContents
+                                                                          : QStyle::SE_CheckBoxContents;
                 const QRect room = label ? label->contentsRect().marginsRemoved(QMargins() + label->margin())
                                    : wrapping ? wrapping->captionArea()
-                                              : widget->rect();
+                                              : widget->style()->subElementRect(contents, &beside, widget);
                 const int wraps = (label && label->wordWrap()) || wrapping ? Qt::TextWordWrap : 0;
                 const QStringList texts = qobject_cast<CellLabel*>(widget)    ? QStringList{"X", "O"}
                                           : label && label->pixmap().isNull() ? QStringList{label->text()}
                                           : button                            ? QStringList{button->text()}
                                                                               : QStringList{};
                 for (const QString& text : texts) {
-                    const QSize need =
-                        button && !wrapping
-                            ? QSize(button->sizeHint().width(), widget->fontMetrics().height())
-                            : widget->fontMetrics()
-                                  .boundingRect(QRect(0, 0, wraps ? room.width() : 1 << 20, 1 << 20),
-                                                Qt::TextShowMnemonic | wraps, text)
-                                  .size();
+                    QSize need = widget->fontMetrics()
+                                     .boundingRect(QRect(0, 0, wraps ? room.width() : 1 << 20, 1 << 20),
+                                                   Qt::TextShowMnemonic | wraps, text)
+                                     .size();
+                    // Above scale 1 a line's ascent and descent, each rounded to device pixels, may take a
+                    // pixel more than the twips give, on Windows as here.
+                    const qreal ratio = widget->devicePixelRatioF();
+                    const int lines = qRound(need.height() / QFontMetricsF(widget->font()).lineSpacing());
+                    need.setHeight(qCeil(lines * fonts::linePitch(widget->font(), ratio)) - (ratio > 1));
                     captions += !text.isEmpty();
                     if (!text.isEmpty() && (need.width() > room.width() || need.height() > room.height()))
                         wrong << QStringLiteral("%1 \"%2\" needs %3×%4, has %5×%6")
@@ -79,6 +115,38 @@ private slots:
         qInfo("%d captions; %s", captions, qPrintable((faces.removeDuplicates(), faces.join(", "))));
         QVERIFY2(faces.size() >= 6 && captions > 40, "fewer faces or captions than the layouts have");
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
+        // "Dificultad máxima" fits the width it was laid out with, not a wider one.
+        QCOMPARE(control(windows[indexOf(Window::VersusMachine)], "Option4")->width(), Twips::toPixels(1575));
+    }
+
+    // A mark, a tally heading and a tally: the first baseline the ascent below the label's top, the
+    // mark centred across, the others at the left. The welcome's lines: ascent and descent apart.
+    void linesWhereTheFaceMetricsPutThem()
+    {
+        ScriptedGame game;
+        QWidget* versus = showWindow(game.desktop, Window::VersusMachine);
+        cell(versus, 4)->setText("X");
+        control<QLabel>(versus, "lblX")->setText("7");
+        for (const char* name : {"lbl4", "Label2", "lblX"}) {
+            QLabel* label = control<QLabel>(versus, name);
+            const qreal ratio = label->devicePixelRatioF();
+            const QRect ink = inkBox(drawnAlone(label));
+            QCOMPARE(ink.bottom() + 1, windowsMetrics(label->font(), ratio).first);
+            const bool centred = qAbs(ink.center().x() - label->width() * ratio / 2) <= ratio;
+            QVERIFY2(label == cell(versus, 4) ? centred : ink.left() <= 2 * ratio, name);
+        }
+        QLabel* welcome = control<QLabel>(showWindow(game.desktop, Window::MainMenu), "Label1");
+        const QImage lines = drawnAlone(welcome);
+        QList<int> tops;
+        for (int y = 0, inked = false; y < lines.height(); ++y) {
+            const bool ink = !inkBox(lines.copy(0, y, lines.width(), 1)).isEmpty();
+            if (ink && !inked)
+                tops << y;
+            inked = ink;
+        }
+        const auto [ascent, descent] = windowsMetrics(welcome->font(), welcome->devicePixelRatioF());
+        QVERIFY(tops.size() >= 3); // the third line may show its j's dot apart
+        QCOMPARE(tops[1] - tops[0], ascent + descent);
     }
 
     // The grid is painted on the client area beneath the cells; drawn alone, at
@@ -90,20 +158,15 @@ private slots:
         for (Window which : {Window::VersusMachine, Window::TwoPlayer}) {
             QWidget *window = showWindow(game.desktop, which), *client = control(window, "client");
             const qreal ratio = client->devicePixelRatioF();
-            QImage grid(client->size() * ratio, QImage::Format_ARGB32_Premultiplied);
-            grid.setDevicePixelRatio(ratio), grid.fill(Qt::transparent);
-            client->render(&grid, {}, {}, QWidget::RenderFlags()); // the client's own lines, no children
-            // Where a mark stands in each cell, in device pixels: centred, the wider mark's advance by a
-            // line's height.
-            QRectF marks[9];
-            for (int i = 0; i < 9; ++i) {
-                const QFontMetrics m(cell(window, i)->font());
-                const QRect box = QStyle::alignedRect(
-                    Qt::LeftToRight, Qt::AlignCenter,
-                    QSize(std::max(m.horizontalAdvance(u'X'), m.horizontalAdvance(u'O')), m.height()),
-                    cell(window, i)->geometry());
-                marks[i] = QRectF(QPointF(box.topLeft()) * ratio, QSizeF(box.size()) * ratio);
-            }
+            const QImage grid = drawnAlone(client); // the client's own lines
+            // Where either mark stands in each cell, in device pixels, as the cell draws it.
+            QRect marks[9];
+            for (int i = 0; i < 9; ++i)
+                for (const char* mark : {"X", "O"}) {
+                    cell(window, i)->setText(mark);
+                    const QRect ink = inkBox(drawnAlone(cell(window, i)));
+                    marks[i] |= ink.translated((QPointF(cell(window, i)->pos()) * ratio).toPoint());
+                }
             // The runs of ink across the middle row, for the two upright lines, and down the middle column,
             // for the level ones.
             QList<std::pair<int, int>> runs[2];
@@ -117,8 +180,8 @@ private slots:
                     else
                         runs[upright].last().second = i;
             QStringList crossed;
-            const auto clear = [&](qreal before, qreal after, std::pair<int, int> line) {
-                if (before > line.first || after < line.second + 1)
+            const auto clear = [&](int before, int after, std::pair<int, int> line) {
+                if (before >= line.first || after <= line.second)
                     crossed << QStringLiteral("line at %1-%2, marks end at %3 and start at %4")
                                    .arg(line.first)
                                    .arg(line.second)

@@ -123,8 +123,8 @@ private slots:
             QCOMPARE((main ? main->centralWidget() : window)->size(), Twips::size(row.width, row.height));
             QVERIFY(window->isVisible() && window->size() == window->minimumSize()
                     && window->size() == window->maximumSize());
-            // A title bar (the splash's type asks for none) and its buttons: close, minimise, no maximise;
-            // the task bar.
+            // A title bar (the splash's type asks for none) and its buttons: close, minimise on the game
+            // screens alone, no maximise; the task bar.
             const bool titled = window->windowType() != Qt::SplashScreen
                                 && window->windowFlags().testFlags(Qt::WindowTitleHint);
             const Qt::WindowFlags f = titled ? window->windowFlags() : Qt::WindowFlags();
@@ -132,11 +132,13 @@ private slots:
                 QList<bool>({titled, f.testFlags(Qt::WindowCloseButtonHint),
                              f.testFlags(Qt::WindowMinimizeButtonHint), window->windowType() == Qt::Window,
                              !f.testFlags(Qt::WindowMaximizeButtonHint)}),
-                QList<bool>({row.titleBar, row.titleBar, row.minimizeButton, row.inTaskBar, true}));
-            QStringList menu; // its captions and keys; what the keys do is played below
+                QList<bool>({row.titleBar, row.titleBar, main != nullptr, row.inTaskBar, true}));
+            QStringList menu; // its captions, keys and face; what the keys do is played below
             for (const QAction* a : window->findChildren<QAction*>())
-                if (auto* m = qobject_cast<QMenu*>(a->parent()); m && !a->shortcut().isEmpty())
+                if (auto* m = qobject_cast<QMenu*>(a->parent()); m && !a->shortcut().isEmpty()) {
                     menu << m->title() + ": " + a->text() + ' ' + a->shortcut().toString();
+                    QCOMPARE(m->font(), main->menuBar()->font());
+                }
             QCOMPARE(menu, main ? QStringList(
                                {"&Archivo: &Jugar de nuevo F2", "&Archivo: &Menú principal F8",
                                 row.id == Window::TwoPlayer ? "&Archivo: Salir F4" : "&Archivo: &Salir F4",
@@ -216,16 +218,18 @@ private slots:
         QTRY_COMPARE(countMarks(versus, u'X'), 1);
         click(button(versus, "Dificultad alta")); // completes its own line first
         screen.setBoard(parseBoard("XX.|O..|..."));
-        QStringList seen; // each box as the user sees it: title, text, icon and buttons
+        QStringList seen; // each box as the user sees it: title, text, icon, face and buttons
         int ticks = 0, crosses = 0;
         QObject watcher;
         answerBoxes(&watcher, [&](QMessageBox& box) {
             seen << QStringList{box.windowTitle(), box.text(),
-                                box.icon() == QMessageBox::NoIcon ? "no icon" : "icon"}
+                                box.icon() == QMessageBox::NoIcon ? "no icon" : "icon",
+                                QFontInfo(box.font()).family()}
                         .join(" | ");
             for (auto which : {QMessageBox::Ok, QMessageBox::Cancel})
                 if (box.button(which))
-                    seen.last() += " | " + box.button(which)->text().remove(u'&');
+                    seen.last() += " | " + box.button(which)->text().remove(u'&')
+                                   + (box.button(which)->icon().isNull() ? "" : " with icon");
             if (seen.size() == 1) { // the win box: drawn after the cross; Timer1, started afresh, ticks in it
                 crosses = countMarks(versus, u'X');
                 QSignalSpy spy(timer1(versus),
@@ -245,8 +249,9 @@ private slots:
         QVERIFY((versus->activateWindow(), QTest::qWaitForWindowActive(versus)));
         QTest::keyClick(versus, Qt::Key_F8); // answered Cancel
         QCOMPARE(seen,
-                 QStringList({"Crucirco | La cruz gana!!! | no icon | Aceptar",
-                              "Crucirco | ¿Confirma salir de este modo? | no icon | Aceptar | Cancelar"}));
+                 QStringList(
+                     {"Crucirco | La cruz gana!!! | no icon | Tahoma | Aceptar",
+                      "Crucirco | ¿Confirma salir de este modo? | no icon | Tahoma | Aceptar | Cancelar"}));
         QVERIFY(desktop.window(Window::VersusMachine) == versus && !desktop.window(Window::MainMenu));
     }
 

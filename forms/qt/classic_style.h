@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace crucirco {
+
+// The application's style: Qt's own, drawing text the way the layouts were
+// measured. Lines of wrapped text stand a line's height apart as Windows
+// measures it (fonts::linePitch), where Qt rounds each line's place up to a
+// whole pixel; option buttons and check boxes keep their captions close to
+// the indicator, so that "Dificultad máxima" fits the width it was laid out
+// with; buttons in message boxes carry no icons.
+class ClassicStyle final : public QProxyStyle
+{
+public:
+    void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette, bool enabled,
+                      const QString& text, QPalette::ColorRole role = QPalette::NoRole) const override;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                    const QWidget* widget = nullptr) const override;
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
+                  QStyleHintReturn* returnData = nullptr) const override;
+};
+
+} // namespace crucirco
