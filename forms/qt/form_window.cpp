@@ -21,7 +21,7 @@ Qt::WindowFlags windowFlags(const WindowRow& window)
 #ifdef Q_OS_WIN
         return Qt::Tool | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint;
 #else
-        return Qt::SplashForm;
+        return Qt::SplashScreen;
 #endif
     }
     // A fixed border: no maximise button, and a size the user cannot change.

@@ -125,7 +125,7 @@ private slots:
                     && window->size() == window->maximumSize());
             // A title bar (the splash's type asks for none) and its buttons: close, minimise, no maximise;
             // the task bar.
-            const bool titled = window->windowType() != Qt::SplashForm
+            const bool titled = window->windowType() != Qt::SplashScreen
                                 && window->windowFlags().testFlags(Qt::WindowTitleHint);
             const Qt::WindowFlags f = titled ? window->windowFlags() : Qt::WindowFlags();
             QCOMPARE(
