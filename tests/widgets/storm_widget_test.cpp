@@ -29,33 +29,44 @@ struct Storm
         game_.desktop.clock.seconds = static_cast<std::uint32_t>(seed % 86400);
         for (Window window : {Window::Splash, Window::MainMenu, Window::VersusMachine})
             game_.program().show(window);
-        control<QTimer>(game_.window(Window::Splash), "Timer1")->stop(), check();
+        control<QTimer>(game_.window(Window::Splash), "Timer1")->stop();
+        check();
     }
     ~Storm() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
+    // The first fault found, or nothing.
     QString run(int steps)
-    { // the first fault found, or nothing
+    {
         for (int i = 0; i < steps && failure_.isEmpty(); ++i) {
             // The event, then as the main loop does between two events: deliver
             // what is pending, and destroy the windows unloaded meanwhile.
-            step(), QCoreApplication::processEvents(),
-                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            for (QWidget* widget : QApplication::topLevelWidgets())
+            step();
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
                 if (widget->objectName().startsWith("frm") && widget != game_.window(Window::Splash)
                     && !windows().contains(widget))
                     fail("the unloaded window " + widget->objectName() + " is still there");
+            }
         }
-        return failure_.isEmpty() && exitRequested() ? "something asked the application to quit" : failure_;
+        if (failure_.isEmpty() && exitRequested())
+            return "something asked the application to quit";
+        return failure_;
     }
-    int events = 0, insideTurns = 0; // all events, and those run inside a machine turn
+    int events = 0; // all events
+    int insideTurns = 0; // those run inside a machine turn
 
     int pick(qsizetype n) { return int(std::uniform_int_distribution<qsizetype>(0, n - 1)(rng_)); }
     QTimer* timer1() const { return control<QTimer>(game_.window(Window::VersusMachine), "Timer1"); }
+    // The windows the storm plays on: all but the splash.
     QList<QWidget*> windows() const
-    { // those the storm plays on: all but the splash
-        QList<QWidget*> open{game_.window(Window::MainMenu), game_.window(Window::VersusMachine),
-                             game_.window(Window::TwoPlayer), game_.window(Window::About)};
-        return open.removeAll(nullptr), open;
+    {
+        QList<QWidget*> open;
+        for (Window window : {Window::MainMenu, Window::VersusMachine, Window::TwoPlayer, Window::About}) {
+            if (game_.window(window))
+                open << game_.window(window);
+        }
+        return open;
     }
     void fail(const QString& what)
     {
@@ -88,28 +99,19 @@ struct Storm
                             step();
                     },
                     Qt::QueuedConnection);
-            crossesInTurn_ = turnDepth_++ ? crossesInTurn_ : 0;
+            if (turnDepth_ == 0)
+                crossesInTurn_ = 0;
+            ++turnDepth_;
             QTimerEvent event(timer->timerId());
             QCoreApplication::sendEvent(timer, &event);
-        } else if (r
-                   < 40) { // on a control's middle (a cell, a button, an option, the check box), or anywhere
-            QWidget* target = qobject_cast<QMainWindow*>(window)
-                                  ? static_cast<QMainWindow*>(window)->centralWidget()
-                                  : window;
-            QPoint at(pick(target->width()), pick(target->height()));
-            QList<QWidget*> controls;
-            for (QWidget* w : window->findChildren<QWidget*>())
-                if (qobject_cast<CellLabel*>(w)
-                    || (qobject_cast<QAbstractButton*>(w) && w->isVisibleTo(window)))
-                    controls << w;
-            if (r < 25)
-                target = controls[pick(controls.size())], at = target->rect().center();
-            else if (QWidget* child = target->childAt(at))
-                at = child->mapFrom(target, at), target = child;
-            QTest::mouseClick(target, Qt::LeftButton, {}, at);
-        } else if (r < 92) { // mostly on the window the user is in, at its focused control
-            window = open.contains(QApplication::activeWindow()) && pick(4) ? QApplication::activeWindow()
-                                                                            : window;
+        } else if (r < 25) {
+            clickControl(window);
+        } else if (r < 40) {
+            clickAnywhere(window);
+        } else if (r < 92) {
+            // A key, mostly on the window the user is in, at its focused control.
+            if (open.contains(QApplication::activeWindow()) && pick(4))
+                window = QApplication::activeWindow();
             const int key = pick(10) < 4 ? Qt::Key_0 + pick(10) : kKeys[pick(std::size(kKeys))];
             const bool confirms = key == Qt::Key_F4 || key == Qt::Key_F8; // "&Salir" always refused
             if (confirms)
@@ -119,11 +121,39 @@ struct Storm
                             key <= Qt::Key_9 && pick(2) ? Qt::KeypadModifier : Qt::NoModifier);
             if (confirms && game_.transcript.str().find("OK Cancel", before) == std::string::npos)
                 game_.boxes.confirm("storm", "an answer no box took"); // so that it answers no later one
-        } else { // the title bar's close, or a click on it
-            r < 96 ? void(window->close()) : window->activateWindow();
+        } else if (r < 96) {
+            window->close(); // the title bar's close
+        } else {
+            window->activateWindow(); // a click on the title bar
         }
         check();
-        turnDepth_ -= tick;
+        if (tick)
+            --turnDepth_;
+    }
+
+    // A click in the middle of a cell, a button, an option or the check box.
+    void clickControl(QWidget* window)
+    {
+        QList<QWidget*> controls;
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            const bool button = qobject_cast<QAbstractButton*>(widget) && widget->isVisibleTo(window);
+            if (qobject_cast<CellLabel*>(widget) || button)
+                controls << widget;
+        }
+        QTest::mouseClick(controls[pick(controls.size())], Qt::LeftButton);
+    }
+
+    // A click anywhere on the client area, on whatever is there.
+    void clickAnywhere(QWidget* window)
+    {
+        auto* main = qobject_cast<QMainWindow*>(window);
+        QWidget* target = main ? main->centralWidget() : window;
+        QPoint at(pick(target->width()), pick(target->height()));
+        if (QWidget* child = target->childAt(at)) {
+            at = child->mapFrom(target, at);
+            target = child;
+        }
+        QTest::mouseClick(target, Qt::LeftButton, {}, at);
     }
 
     void check()
@@ -152,8 +182,10 @@ struct Storm
         const bool versus = id == Window::VersusMachine;
         Seen& seen = seen_[versus];
         QWidget* window = game_.window(id);
-        if (!window)
-            return void(seen = Seen{});
+        if (!window) {
+            seen = Seen{};
+            return;
+        }
         const auto name = [&] { return window->objectName() + ": " + boardText(window) + ' '; };
         const std::optional<Board> shown = shownBoard(window);
         if (!shown)
@@ -168,15 +200,15 @@ struct Storm
         if (seen.window != window && (board.markCount() || !(tallies[0] + tallies[1]).isEmpty()))
             fail(name() + "a freshly loaded window is not empty");
         if (seen.window == window) {
-            int added = -1;
-            for (int i = 0; i < 9; ++i)
-                if (board.markCount() && seen.board.at(i) != board.at(i)
-                    && (!seen.board.isEmpty(i) || std::exchange(added, i) >= 0))
-                    return fail(name() + "a mark overwritten, or two marks in one event");
+            const int added = addedCell(seen.board, board);
+            if (added == kNotOneMark)
+                return fail(name() + "a mark overwritten, or two marks in one event");
             if (added >= 0 && findWin(seen.board))
                 fail(name() + "a mark on a won board");
-            if (added >= 0 && versus && board.at(added) == Mark::Cross
-                && (turnDepth_ == 0 || ++crossesInTurn_ > 1))
+            const bool cross = added >= 0 && versus && board.at(added) == Mark::Cross;
+            if (cross && turnDepth_ > 0)
+                ++crossesInTurn_;
+            if (cross && (turnDepth_ == 0 || crossesInTurn_ > 1))
                 fail(name() + "a cross outside the machine's turn, or a second one in it");
             const std::optional<Win> win = findWin(board);
             for (int k = 0; k < 2; ++k) {
@@ -194,6 +226,25 @@ struct Storm
         seen = Seen{window, board, {tallies[0].toInt(), tallies[1].toInt()}};
     }
 
+    static constexpr int kNoMark = -1;
+    static constexpr int kNotOneMark = -2;
+    // The one cell marked between two boards; kNoMark when none was, or
+    // when the board was emptied by a new game.
+    static int addedCell(const Board& before, const Board& after)
+    {
+        if (after.markCount() == 0)
+            return kNoMark;
+        int added = kNoMark;
+        for (int i = 0; i < kCellCount; ++i) {
+            if (before.at(i) == after.at(i))
+                continue;
+            if (!before.isEmpty(i) || added != kNoMark)
+                return kNotOneMark;
+            added = i;
+        }
+        return added;
+    }
+
     struct Seen
     {
         QPointer<QWidget> window;
@@ -205,8 +256,8 @@ struct Storm
     ScriptedGame game_;
     QObject context_; // receives the queued events; destroyed first, and they with it
     QString failure_;
-    int turnDepth_ = 0,
-        crossesInTurn_ = 0; // machine ticks in progress, one inside another, and their crosses
+    int turnDepth_ = 0; // machine ticks in progress, one inside another
+    int crossesInTurn_ = 0; // and their crosses
 };
 
 class StormWidgetTests final : public QObject
@@ -231,11 +282,13 @@ private slots:
         const int sequences = qEnvironmentVariableIsSet("CRUCIRCO_STORM_SEQUENCES")
                                   ? qEnvironmentVariableIntValue("CRUCIRCO_STORM_SEQUENCES")
                                   : 12;
-        int events = 0, insideTurns = 0;
+        int events = 0;
+        int insideTurns = 0;
         for (int i = 0; i < sequences; ++i) {
             Storm storm(seed + i);
             const QString failure = storm.run(3000); // the events slipped into machine turns come on top
-            events += storm.events, insideTurns += storm.insideTurns;
+            events += storm.events;
+            insideTurns += storm.insideTurns;
             QVERIFY2(failure.isEmpty(), qPrintable(failure));
         }
         qInfo("%d events in %d sequences, %d of them inside a machine turn", events, sequences, insideTurns);
