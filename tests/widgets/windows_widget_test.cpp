@@ -1,7 +1,8 @@
-// The real windows on Qt's offscreen platform: their sizes and menus, the game screens played by clicks and
-// keys with the machine replying on its timer, Qt's own boxes in Spanish, and the ways out of the program:
-// one whole session from the splash to "Salir", which also plays the splash, the main menu and About, a key
-// on the splash, and "Salir" on the main menu.
+// The real windows on Qt's offscreen platform: their sizes and menus, the
+// game screens played by clicks and keys with the machine replying on its
+// timer, Qt's own boxes in Spanish, and the ways out of the program: one
+// whole session from the splash to "Salir", which also plays the splash, the
+// main menu and About, a key on the splash, and "Salir" on the main menu.
 
 #include "crucirco/version.h"
 #include "forms/qt/qt_text.h"
