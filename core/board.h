@@ -51,8 +51,6 @@ public:
 
     int markCount() const;
 
-    friend bool operator==(const Board&, const Board&) = default;
-
 private:
     static std::size_t checked(int index)
     {

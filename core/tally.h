@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "core/board.h"
 
@@ -12,18 +11,10 @@ namespace crucirco {
 class Tally
 {
 public:
-    Tally() = default;
-    explicit Tally(std::string caption)
-        : caption_(std::move(caption))
-    {
-    }
-
     const std::string& caption() const { return caption_; }
 
-    // Adds one to the caption's numeric value, taken as its leading decimal
-    // number (so any caption at all has a value), and writes the sum back as
-    // its shortest decimal text. Works on the digits themselves, so no count
-    // is ever too large.
+    // Adds one to the count and writes it back as its shortest decimal text.
+    // Works on the digits themselves, so no count is ever too large.
     void increment();
 
 private:

@@ -18,8 +18,6 @@ struct VersusFields
     std::uint8_t PlannedCell = 0; // the maximum move's plan; kNoPlan = none
     std::uint8_t PlannedCellAlt = 0; // its second choice
     std::uint8_t MoveCount = 0; // circles placed plus machine turns taken
-
-    friend bool operator==(const VersusFields&, const VersusFields&) = default;
 };
 
 } // namespace crucirco

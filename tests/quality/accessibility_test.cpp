@@ -15,25 +15,31 @@
 using namespace crucirco;
 
 static QtMessageBoxes boxes;
-// The message boxes, each closed as it comes; and what a screen reader hears:
-// the new name of each cell or tally that changes, and each announcement
-// ("» " and its text).
-static QStringList shown, heard;
+// The message boxes, each closed as it comes.
+static QStringList shown;
+// What a screen reader hears: the new name of each cell or tally that
+// changes, and each announcement ("» " and its text).
+static QStringList heard;
 
-static QWidget* open(DesktopProgram& game, Window window) // shown, and active as a window the user opened is
+// Shown, and active as a window the user opened is; none if it does not come.
+static QWidget* open(DesktopProgram& game, Window window)
 {
-    return game.program().show(window),
-           QTest::qWaitForWindowActive(game.host().window(window)) ? game.host().window(window) : nullptr;
+    game.program().show(window);
+    QWidget* shown = game.host().window(window);
+    if (!QTest::qWaitForWindowActive(shown))
+        return nullptr;
+    return shown;
 }
 
 static QWidget* child(QWidget* window, const char* name)
 {
     return window->findChild<QWidget*>(QLatin1String(name));
 }
+// Where a cell stands, from its name without the first letter: "ila 2, columna 3".
 static QString place(const QString& cellName)
 {
     return cellName.section(QLatin1Char(':'), 0, 0).mid(1);
-} // "ila 2, columna 3"
+}
 static bool announced()
 {
     return !heard.isEmpty() && heard.last().startsWith(QStringLiteral("» "));
@@ -67,12 +73,19 @@ private slots:
         });
         auto* closer = new QTimer(qApp);
         closer->callOnTimeout([] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                shown << box->text(), box->done(0);
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            shown << box->text();
+            box->done(0);
         });
         closer->start(20);
     }
-    void init() { heard.clear(), shown.clear(); }
+    void init()
+    {
+        heard.clear();
+        shown.clear();
+    }
 
     // Each window is a window or dialog with a name; each control says what
     // it is in words, but labels without text; the cells are buttons that
@@ -128,7 +141,8 @@ private slots:
         heard.clear();
         press(child(versus, first == QStringLiteral("ila 2, columna 2") ? "lbl0" : "lbl4"));
         QTRY_VERIFY(announced());
-        const QString mine = place(heard.value(0)), reply = place(heard.value(1));
+        const QString mine = place(heard.value(0));
+        const QString reply = place(heard.value(1));
         QCOMPARE(heard, QStringList({"F" + mine + ": círculo", "F" + reply + ": cruz",
                                      "» Círculo en f" + mine + ". Cruz en f" + reply}));
         heard.clear();

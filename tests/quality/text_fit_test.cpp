@@ -11,7 +11,8 @@
 // would hand over to the main menu while a slow run is still reading it.
 QList<QPointer<QWidget>> openEveryWindow(ScriptedGame& game)
 {
-    game.program().show(Window::Splash), control<QTimer>(game.window(Window::Splash), "Timer1")->stop();
+    game.program().show(Window::Splash);
+    control<QTimer>(game.window(Window::Splash), "Timer1")->stop();
     QList<QPointer<QWidget>> windows;
     for (const WindowRow& row : kWindows)
         windows << showWindow(game.desktop, row.id);
@@ -55,7 +56,8 @@ private slots:
     void facesAndCaptions()
     {
         ScriptedGame game;
-        QStringList faces, wrong;
+        QStringList faces;
+        QStringList wrong;
         int captions = 0;
         const QList<QPointer<QWidget>> windows = openEveryWindow(game);
         for (QWidget* window : windows)
@@ -63,8 +65,8 @@ private slots:
                 if (widget->window() != window)
                     continue; // drawn in a pull-down menu, not in the window
                 const QFont font = widget->font();
-                const QString where = window->objectName() + '/' + widget->objectName(),
-                              resolved = QFontInfo(font).family();
+                const QString where = window->objectName() + '/' + widget->objectName();
+                const QString resolved = QFontInfo(font).family();
                 // A face the layout chose, itself or through the control's parents, and what the machine
                 // gave.
                 if (font.resolveMask() & (QFont::FamilyResolved | QFont::FamiliesResolved)) {
@@ -112,7 +114,8 @@ private slots:
                                      .arg(room.height());
                 }
             }
-        qInfo("%d captions; %s", captions, qPrintable((faces.removeDuplicates(), faces.join(", "))));
+        faces.removeDuplicates();
+        qInfo("%d captions; %s", captions, qPrintable(faces.join(", ")));
         QVERIFY2(faces.size() >= 6 && captions > 40, "fewer faces or captions than the layouts have");
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
         // "Dificultad máxima" fits the width it was laid out with, not a wider one.
@@ -138,7 +141,8 @@ private slots:
         QLabel* welcome = control<QLabel>(showWindow(game.desktop, Window::MainMenu), "Label1");
         const QImage lines = drawnAlone(welcome);
         QList<int> tops;
-        for (int y = 0, inked = false; y < lines.height(); ++y) {
+        bool inked = false;
+        for (int y = 0; y < lines.height(); ++y) {
             const bool ink = !inkBox(lines.copy(0, y, lines.width(), 1)).isEmpty();
             if (ink && !inked)
                 tops << y;
@@ -156,7 +160,8 @@ private slots:
     {
         ScriptedGame game;
         for (Window which : {Window::VersusMachine, Window::TwoPlayer}) {
-            QWidget *window = showWindow(game.desktop, which), *client = control(window, "client");
+            QWidget* window = showWindow(game.desktop, which);
+            QWidget* client = control(window, "client");
             const qreal ratio = client->devicePixelRatioF();
             const QImage grid = drawnAlone(client); // the client's own lines
             // Where either mark stands in each cell, in device pixels, as the cell draws it.
@@ -189,10 +194,12 @@ private slots:
                                    .arg(after);
             };
             QVERIFY2(runs[0].size() == 2 && runs[1].size() == 2, "not four grid lines across the middle");
-            for (int k = 0; k < 2; ++k)
-                for (int j = 0; j < 3; ++j)
-                    clear(marks[3 * j + k].right(), marks[3 * j + k + 1].left(), runs[1][k]),
-                        clear(marks[3 * k + j].bottom(), marks[3 * (k + 1) + j].top(), runs[0][k]);
+            for (int k = 0; k < 2; ++k) {
+                for (int j = 0; j < 3; ++j) {
+                    clear(marks[3 * j + k].right(), marks[3 * j + k + 1].left(), runs[1][k]);
+                    clear(marks[3 * k + j].bottom(), marks[3 * (k + 1) + j].top(), runs[0][k]);
+                }
+            }
             QVERIFY2(crossed.isEmpty(), qPrintable(window->objectName() + ": " + crossed.join(u';')));
         }
     }

@@ -55,10 +55,11 @@ struct ScriptedGame
 // window the user just opened is; none if it does not come.
 inline QWidget* showWindow(Desktop& desktop, Window window)
 {
-    return desktop.program.show(window),
-           desktop.window(window) && QTest::qWaitForWindowActive(desktop.window(window))
-               ? desktop.window(window)
-               : nullptr;
+    desktop.program.show(window);
+    QWidget* shown = desktop.window(window);
+    if (!shown || !QTest::qWaitForWindowActive(shown))
+        return nullptr;
+    return shown;
 }
 inline bool shown(const ScriptedGame& game, Window window)
 {

@@ -1,13 +1,11 @@
-// The real windows on Qt's offscreen platform: each as its row of the window
-// table says, the game screens played by clicks and keys with the machine
-// replying on its timer, Qt's own boxes in Spanish, and the ways out of the
-// program: one whole session from the splash to "Salir", which also plays
-// the splash, the main menu and About, a key on the splash, and "Salir" on
-// the main menu.
+// The real windows on Qt's offscreen platform: their sizes and menus, the
+// game screens played by clicks and keys with the machine replying on its
+// timer, Qt's own boxes in Spanish, and the ways out of the program: one
+// whole session from the splash to "Salir", which also plays the splash, the
+// main menu and About, a key on the splash, and "Salir" on the main menu.
 
 #include "crucirco/version.h"
 #include "forms/qt/qt_text.h"
-#include "forms/qt/twips.h"
 #include "tests/widgets/widget_rig.h"
 
 const QString kPressRestart = "box Crucirco | Presione reiniciar para jugar una nueva partida | OK";
@@ -40,68 +38,102 @@ void press(ScriptedGame& game, QWidget* window, std::initializer_list<Qt::Key> k
 void answerBoxes(QObject* watcher, const std::function<void(QMessageBox&)>& answer)
 {
     QTimer::singleShot(10, watcher, [=] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            answerBoxes(watcher, answer), box && !box->property("seen").toBool())
-            box->setProperty("seen", true), answer(*box);
+        answerBoxes(watcher, answer);
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box->property("seen").toBool())
+            return;
+        box->setProperty("seen", true);
+        answer(*box);
     });
+}
+
+// The captions and keys of a window's menus, "&Archivo: &Jugar de nuevo F2".
+QStringList menuKeys(const QWidget* window)
+{
+    QStringList keys;
+    const auto* bar = window->findChild<QMenuBar*>();
+    for (const QAction* action : window->findChildren<QAction*>()) {
+        auto* menu = qobject_cast<QMenu*>(action->parent());
+        if (!menu || action->shortcut().isEmpty())
+            continue;
+        QString key = menu->title() + ": " + action->text() + ' ' + action->shortcut().toString();
+        if (menu->font() != bar->font())
+            key += " in a face of its own";
+        keys << key;
+    }
+    return keys;
+}
+
+// How long the session waits for a window: its memcheck run asks for more.
+int patience()
+{
+    return std::max(5000, qEnvironmentVariableIntValue("CRUCIRCO_PATIENCE"));
+}
+
+// The window the user turns to next, once it is active; none if it does not come.
+QWidget* turnTo(ScriptedGame& game, Window window)
+{
+    if (!shown(game, window))
+        return nullptr;
+    game.window(window)->activateWindow();
+    if (!QTest::qWaitForWindowActive(game.window(window), patience()))
+        return nullptr;
+    return game.window(window);
 }
 
 // One whole session as a user plays it, inside QApplication::exec() as in
 // the game's main: the splash handing over to the main menu, each of the
 // menu's buttons, both game screens, About, and "Salir". Its memcheck run
-// plays it alone, with a longer patience.
+// plays it alone.
 void playSession(ScriptedGame& game)
 {
-    const int patience = std::max(5000, qEnvironmentVariableIntValue("CRUCIRCO_PATIENCE"));
-    const auto turnTo = [&](Window w) { // the window the user turns to next, once it is active
-        return shown(game, w)
-                       && (game.window(w)->activateWindow(),
-                           QTest::qWaitForWindowActive(game.window(w), patience))
-                   ? game.window(w)
-                   : nullptr;
-    };
     QElapsedTimer sinceStart;
-    sinceStart.start(), game.program().start();
+    sinceStart.start();
+    game.program().start();
     QPointer<QWidget> splash = game.window(Window::Splash);
     QCOMPARE(text(splash, "lblVersion"), "Version " + toQString(version::kText));
-    QTRY_VERIFY_WITH_TIMEOUT(shown(game, Window::MainMenu) && splash.isNull(), patience);
+    QTRY_VERIFY_WITH_TIMEOUT(shown(game, Window::MainMenu) && splash.isNull(), patience());
     QVERIFY2(sinceStart.elapsed() >= 1400, qPrintable(QString::number(sinceStart.elapsed())));
-    click(button(turnTo(Window::MainMenu), "Vs la máquina"));
-    QWidget* versus = turnTo(Window::VersusMachine);
-    QTRY_COMPARE_WITH_TIMEOUT(countMarks(versus, u'X'), 1, patience);
+    click(button(turnTo(game, Window::MainMenu), "Vs la máquina"));
+    QWidget* versus = turnTo(game, Window::VersusMachine);
+    QTRY_COMPARE_WITH_TIMEOUT(countMarks(versus, u'X'), 1, patience());
     // "Uno contra uno" beside it; from there back to the main menu, and through its own "Uno contra uno".
     click(button(versus, "Uno contra uno"));
-    press(game, turnTo(Window::TwoPlayer), {Qt::Key_F8}, {Answer::Ok});
-    click(button(turnTo(Window::MainMenu), "Uno contra uno"));
+    press(game, turnTo(game, Window::TwoPlayer), {Qt::Key_F8}, {Answer::Ok});
+    click(button(turnTo(game, Window::MainMenu), "Uno contra uno"));
     // A two-player game: the second 0 takes nothing nor the turn, 8 comes after the line. F2: a new game,
     // begun by the loser. Digits play the cells: the main keyboard's in reading order, the keypad's as laid
     // out (7 8 9 on top).
-    QWidget* two = turnTo(Window::TwoPlayer);
+    QWidget* two = turnTo(game, Window::TwoPlayer);
     for (int index : {0, 3, 1, 4, 0, 2, 8})
         clickCell(two, index);
     QCOMPARE(state(two), "XXX|OO.|... 1/");
     press(game, two, {Qt::Key_F2});
-    for (Qt::Key key : {Qt::Key_1, Qt::Key_9})
-        QTest::keyClick(two, key), QTest::keyClick(two, key, Qt::KeypadModifier);
+    for (Qt::Key key : {Qt::Key_1, Qt::Key_9}) {
+        QTest::keyClick(two, key);
+        QTest::keyClick(two, key, Qt::KeypadModifier);
+    }
     QCOMPARE(state(two), "O.X|...|X.O 1/");
     // About: its version and the viewer's one box; OK, then Escape, closes it.
+    // Space presses the focused OK.
     for (Qt::Key close : {Qt::Key_Space, Qt::Key_Escape}) {
-        press(game, turnTo(Window::TwoPlayer), {Qt::Key_F1});
-        QWidget* about = turnTo(Window::About);
+        press(game, turnTo(game, Window::TwoPlayer), {Qt::Key_F1});
+        QWidget* about = turnTo(game, Window::About);
         QCOMPARE(text(about, "lblVersion"),
                  QStringLiteral("Versión %1.%2").arg(version::kMajor).arg(version::kMinor));
         click(button(about, "&Info del sisitema..."));
-        QTest::keyClick(close == Qt::Key_Space ? button(about, "OK") : about,
-                        close); // Space presses the focused OK
-        QVERIFY(!game.window(Window::About) && two->isVisible());
+        QTest::keyClick(close == Qt::Key_Space ? button(about, "OK") : about, close);
+        QVERIFY(!game.window(Window::About));
+        QVERIFY(two->isVisible());
     }
     // The main menu's "Salir" closes it alone while a game screen is open;
     // "Salir" there, confirmed, ends the program.
-    press(game, turnTo(Window::VersusMachine), {Qt::Key_F8}, {Answer::Ok});
-    click(button(turnTo(Window::MainMenu), "Salir"));
-    QVERIFY(!game.window(Window::MainMenu) && !game.window(Window::VersusMachine)
-            && !game.program().ending());
-    press(game, turnTo(Window::TwoPlayer), {Qt::Key_F4}, {Answer::Ok});
+    press(game, turnTo(game, Window::VersusMachine), {Qt::Key_F8}, {Answer::Ok});
+    click(button(turnTo(game, Window::MainMenu), "Salir"));
+    QVERIFY(!game.window(Window::MainMenu));
+    QVERIFY(!game.window(Window::VersusMachine));
+    QVERIFY(!game.program().ending());
+    press(game, turnTo(game, Window::TwoPlayer), {Qt::Key_F4}, {Answer::Ok});
 }
 
 class WindowTests final : public QObject
@@ -111,39 +143,30 @@ private slots:
     void initTestCase() { prepareApplication(*qApp); }
     void cleanup() { QVERIFY(!exitRequested()); } // every test keeps a window open, so the program goes on
 
-    void everyWindowAsItsRowSays()
+    // No window can be resized; the game screens' menus carry their
+    // captions and keys (what the keys do is played below).
+    void everyWindowKeepsItsSizeAndMenus()
     {
+        const QStringList gameMenu{"&Archivo: &Jugar de nuevo F2", "&Archivo: &Menú principal F8",
+                                   "&Archivo: &Salir F4", "Ayuda: Acerca... F1"};
+        QStringList twoPlayerMenu = gameMenu;
+        twoPlayerMenu[2] = "&Archivo: Salir F4";
         ScriptedGame game;
         for (const WindowRow& row : kWindows) {
             QWidget* window = showWindow(game.desktop, row.id);
-            QCOMPARE(window->objectName() + '/' + window->windowTitle(),
-                     toQString(row.name) + '/' + toQString(row.title));
-            auto* main =
-                qobject_cast<QMainWindow*>(window); // a game screen: the menu bar over the client area
-            QCOMPARE((main ? main->centralWidget() : window)->size(), Twips::size(row.width, row.height));
-            QVERIFY(window->isVisible() && window->size() == window->minimumSize()
-                    && window->size() == window->maximumSize());
-            // A title bar (the splash's type asks for none) and its buttons: close, minimise on the game
-            // screens alone, no maximise; the task bar.
-            const bool titled = window->windowType() != Qt::SplashScreen
-                                && window->windowFlags().testFlags(Qt::WindowTitleHint);
-            const Qt::WindowFlags f = titled ? window->windowFlags() : Qt::WindowFlags();
-            QCOMPARE(
-                QList<bool>({titled, f.testFlags(Qt::WindowCloseButtonHint),
-                             f.testFlags(Qt::WindowMinimizeButtonHint), window->windowType() == Qt::Window,
-                             !f.testFlags(Qt::WindowMaximizeButtonHint)}),
-                QList<bool>({row.titleBar, row.titleBar, main != nullptr, row.inTaskBar, true}));
-            QStringList menu; // its captions, keys and face; what the keys do is played below
-            for (const QAction* a : window->findChildren<QAction*>())
-                if (auto* m = qobject_cast<QMenu*>(a->parent()); m && !a->shortcut().isEmpty()) {
-                    menu << m->title() + ": " + a->text() + ' ' + a->shortcut().toString();
-                    QCOMPARE(m->font(), main->menuBar()->font());
-                }
-            QCOMPARE(menu, main ? QStringList(
-                               {"&Archivo: &Jugar de nuevo F2", "&Archivo: &Menú principal F8",
-                                row.id == Window::TwoPlayer ? "&Archivo: Salir F4" : "&Archivo: &Salir F4",
-                                "Ayuda: Acerca... F1"})
-                                : QStringList());
+            QVERIFY(window->isVisible());
+            QCOMPARE(window->minimumSize(), window->size());
+            QCOMPARE(window->maximumSize(), window->size());
+            // Minimise on the game screens alone, maximise nowhere.
+            const bool gameScreen = row.id == Window::VersusMachine || row.id == Window::TwoPlayer;
+            QCOMPARE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint), gameScreen);
+            QVERIFY(!window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+            if (row.id == Window::TwoPlayer)
+                QCOMPARE(menuKeys(window), twoPlayerMenu);
+            else if (row.id == Window::VersusMachine)
+                QCOMPARE(menuKeys(window), gameMenu);
+            else
+                QCOMPARE(menuKeys(window), QStringList());
         }
     }
 
@@ -160,7 +183,8 @@ private slots:
         // "Vs Máquina" beside this screen: the machine opens a tick after it
         // opened; a circle comes at once, the reply a tick later.
         QElapsedTimer sinceOpen;
-        sinceOpen.start(), click(button(two, "Vs Máquina"));
+        sinceOpen.start();
+        click(button(two, "Vs Máquina"));
         QWidget* versus = game.window(Window::VersusMachine);
         VersusForm& screen = *game.program().form<VersusForm>();
         QVERIFY(shown(game, Window::VersusMachine) && two->isVisible()
@@ -175,14 +199,17 @@ private slots:
         QTRY_COMPARE(countMarks(versus, u'X'), 2);
         QList<int> levels;
         for (const char* option :
-             {"Dificultad baja", "Dificultad media", "Dificultad alta", "Dificultad máxima"})
-            click(button(versus, option)), levels << int(screen.difficulty());
+             {"Dificultad baja", "Dificultad media", "Dificultad alta", "Dificultad máxima"}) {
+            click(button(versus, option));
+            levels << int(screen.difficulty());
+        }
         QCOMPARE(levels, QList<int>({1, 2, 3, 4}));
         // F2: a new game, opened by the machine; with "Empieza el usuario", left to the user.
         press(game, versus, {Qt::Key_F2});
         QVERIFY(boardText(versus) == "...|...|..." && timer1(versus)->isActive());
         QTRY_COMPARE(countMarks(versus, u'X'), 1);
-        click(button(versus, "Empieza el usuario")), press(game, versus, {Qt::Key_F2});
+        click(button(versus, "Empieza el usuario"));
+        press(game, versus, {Qt::Key_F2});
         QVERIFY(boardText(versus) == "...|...|..." && !timer1(versus)->isActive());
         // The circle's line: its box and tally, no machine turn, no more moves.
         screen.setBoard(parseBoard("OO.|XX.|..."));
@@ -219,7 +246,8 @@ private slots:
         click(button(versus, "Dificultad alta")); // completes its own line first
         screen.setBoard(parseBoard("XX.|O..|..."));
         QStringList seen; // each box as the user sees it: title, text, icon, face and buttons
-        int ticks = 0, crosses = 0;
+        int ticks = 0;
+        int crosses = 0;
         QObject watcher;
         answerBoxes(&watcher, [&](QMessageBox& box) {
             seen << QStringList{box.windowTitle(), box.text(),
@@ -230,10 +258,11 @@ private slots:
                 if (box.button(which))
                     seen.last() += " | " + box.button(which)->text().remove(u'&')
                                    + (box.button(which)->icon().isNull() ? "" : " with icon");
-            if (seen.size() == 1) { // the win box: drawn after the cross; Timer1, started afresh, ticks in it
+            // The win box: drawn after the cross; Timer1, started afresh, ticks in
+            // it (Qt sends no tick while its own handler runs).
+            if (seen.size() == 1) {
                 crosses = countMarks(versus, u'X');
-                QSignalSpy spy(timer1(versus),
-                               &QTimer::timeout); // (Qt sends no tick while its own handler runs)
+                QSignalSpy spy(timer1(versus), &QTimer::timeout);
                 timer1(versus)->start();
                 ticks = QTest::qWaitFor([&] { return spy.count() >= 3; }, 2000) ? int(spy.count()) : -1;
             }
@@ -246,7 +275,8 @@ private slots:
         QVERIFY2(ticks >= 3 && crosses == 3,
                  qPrintable(QStringLiteral("%1 ticks in the turn, %2 crosses").arg(ticks).arg(crosses)));
         QVERIFY(state(versus) == "XXX|OO.|... 1/" && !timer1(versus)->isActive());
-        QVERIFY((versus->activateWindow(), QTest::qWaitForWindowActive(versus)));
+        versus->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(versus));
         QTest::keyClick(versus, Qt::Key_F8); // answered Cancel
         QCOMPARE(seen,
                  QStringList(
@@ -261,8 +291,8 @@ private slots:
     void waysOut_data()
     {
         QTest::addColumn<QStringList>("report");
-        const QString toMenu = kToMenu + "OK",
-                      noViewer = "box Crucirco | System Information Is Unavailable At This Time | OK";
+        const QString toMenu = kToMenu + "OK";
+        const QString noViewer = "box Crucirco | System Information Is Unavailable At This Time | OK";
         QTest::newRow("session") << QStringList{toMenu,
                                                 "box Crucirco | La cruz gana!!! | OK",
                                                 kPressRestart,
@@ -281,8 +311,8 @@ private slots:
         QFETCH(QStringList, report);
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("CRUCIRCO_END_SCENARIO", QTest::currentDataTag()),
-            child.setProcessEnvironment(environment);
+        environment.insert("CRUCIRCO_END_SCENARIO", QTest::currentDataTag());
+        child.setProcessEnvironment(environment);
         child.start(QCoreApplication::applicationFilePath(), {"endScenario", "-silent"});
         QVERIFY2(child.waitForFinished(60000), "the child did not end");
         QCOMPARE(QString::fromUtf8(child.readAllStandardOutput())
@@ -301,22 +331,24 @@ private slots:
             QSKIP("played only in a child process of waysOut");
         ScriptedGame game;
         QTimer::singleShot(0, [&] {
-            if (scenario == "session")
+            if (scenario == "session") {
                 playSession(game);
-            else if (scenario == "a key on the splash")
-                game.program().start(), QTest::keyClick(game.window(Window::Splash), Qt::Key_A);
-            else
+            } else if (scenario == "a key on the splash") {
+                game.program().start();
+                QTest::keyClick(game.window(Window::Splash), Qt::Key_A);
+            } else {
                 click(button(showWindow(game.desktop, Window::MainMenu), "Salir"));
+            }
             QTimer::singleShot(10000, [] { QCoreApplication::exit(99); });
         });
         const int code = QApplication::exec();
         const auto tops = QApplication::topLevelWidgets();
-        const QStringList report = game.takeBoxes()
-                                   << QStringLiteral("exec %1, %2 shown, %3 loaded")
-                                          .arg(code)
-                                          .arg(std::count_if(tops.begin(), tops.end(),
-                                                             [](auto* w) { return w->isVisible(); }))
-                                          .arg(game.program().anyLoaded());
+        const auto shownNow = std::count_if(tops.begin(), tops.end(), [](auto* w) { return w->isVisible(); });
+        QStringList report = game.takeBoxes();
+        report << QStringLiteral("exec %1, %2 shown, %3 loaded")
+                      .arg(code)
+                      .arg(shownNow)
+                      .arg(game.program().anyLoaded());
         for (const QString& line : report)
             std::printf("@@ %s\n", qPrintable(line));
         QCOMPARE(code, 0);

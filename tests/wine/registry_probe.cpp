@@ -48,13 +48,21 @@ struct Launcher final : ProcessLauncher
 {
     std::u16string started;
     bool fileExists(std::u16string_view) override { return false; }
-    bool start(std::u16string_view path) override { return started = path, true; }
+    bool start(std::u16string_view path) override
+    {
+        started = path;
+        return true;
+    }
 };
 struct Boxes final : MessageBoxes
 {
     int shown = 0;
     void inform(std::string_view, std::string_view) override { ++shown; }
-    Answer confirm(std::string_view, std::string_view) override { return ++shown, Answer::Ok; }
+    Answer confirm(std::string_view, std::string_view) override
+    {
+        ++shown;
+        return Answer::Ok;
+    }
 };
 
 } // namespace
