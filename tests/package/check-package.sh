@@ -1,23 +1,37 @@
 #!/usr/bin/env bash
-# The Debian package as a user gets it: built by scripts/package, clean under lintian, installed
-# with apt, the installed /usr/games/Crucirco played through (tests/e2e/play.sh), then removed and
-# purged, after which nothing of it may be left. The machine is put back even when a step fails.
-# Usage: check-package.sh SOURCE SCRATCH_DIST VERSION
+# The Debian package as an upload and as a user gets it: source and binaries built by
+# scripts/package, with its -dbgsym package; lintian clean on all of it, informational notes
+# included unless overridden with a reason; installed with apt; the package's own tests
+# (debian/tests: the installed game played on Xvfb, the installed files) run by autopkgtest on this
+# machine; then removed and purged, after which nothing of it may be left; and last, installed,
+# removed and purged by piuparts in a minimal bookworm root made from Debian's archive.
+# The machine is put back even when a step fails.
+# Usage: check-package.sh SOURCE SCRATCH_DIST
 set -u
-source=$1 dist=$2 version=$3
-deb=$dist/crucirco_$version-1_$(dpkg --print-architecture).deb
+source=$1 dist=$2
+version=$(dpkg-parsechangelog -l "$source/debian/changelog" -S Version)
+deb=$dist/crucirco_${version}_$(dpkg --print-architecture).deb
+changes=${deb%.deb}.changes
 [ "$(id -u)" = 0 ] || { echo "SKIP: installing a package needs root"; exit 77; }
-for tool in dpkg-buildpackage dh lintian apt-get; do
+for tool in dpkg-buildpackage dh lintian apt-get autopkgtest piuparts; do
     command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 ! dpkg -s crucirco >/dev/null 2>&1 || { echo "SKIP: crucirco is installed here already and would be removed"; exit 77; }
 trap 'dpkg -s crucirco >/dev/null 2>&1 && apt-get purge -y -q crucirco >/dev/null; rm -rf "$dist"' EXIT
 trap 'exit 1' INT TERM
 fail() { echo "FAIL: $*"; exit 1; }
+# Each step's time, for the run's log.
+step() { echo "$(($(date +%s) - started)) s: $*"; }
+started=$(date +%s)
 rm -rf "$dist" && mkdir -p "$dist"
 "$source/scripts/package" "$dist" >"$dist/log" 2>&1 || { tail -30 "$dist/log"; fail "scripts/package"; }
-[ -f "$deb" ] && [ -f "${deb%.deb}.changes" ] || fail "scripts/package made no $deb with its .changes"
-lintian -I --fail-on error,warning "${deb%.deb}.changes" || fail "lintian: errors or warnings"
+for file in "$changes" "$dist/crucirco_$version.dsc" "${deb/crucirco_/crucirco-dbgsym_}"; do
+    [ -f "$file" ] || fail "scripts/package made no $file"
+done
+grep -q "100% tests passed, 0 tests failed out of [1-9]" "$dist/log" || fail "the build ran no tests"
+step "source and binary packages built, the build's tests passed"
+lintian -I --fail-on error,warning,info "$changes" || fail "lintian: errors, warnings or notes"
+step "lintian"
 apt-get install -y -q --no-install-recommends -o DPkg::Lock::Timeout=120 "$deb" >"$dist/log" 2>&1 ||
     { cat "$dist/log"; fail "apt-get install"; }
 files=$(dpkg -L crucirco | grep -vx '/\.')
@@ -25,7 +39,8 @@ files=$(dpkg -L crucirco | grep -vx '/\.')
 exec=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' /usr/share/applications/*.Crucirco.desktop)
 found=$(PATH=$(sed -n 's/^ENV_PATH[[:space:]]*PATH=//p' /etc/login.defs) && command -v "$exec")
 [ "$found" = /usr/games/Crucirco ] || fail "the desktop entry runs \"$exec\", which a user's PATH finds at \"$found\""
-bash "$(dirname "$0")/../e2e/play.sh" /usr/games/Crucirco || exit $?
+autopkgtest -q "$changes" -- null >"$dist/log" 2>&1 || { cat "$dist/log"; fail "autopkgtest"; }
+step "installed, autopkgtest passed"
 # Nothing may be left: no file, and no folder that no other package has.
 left() { for f in $files; do [ -e "$f" ] && { [ ! -d "$f" ] || ! dpkg -S "$f" >/dev/null 2>&1; } && echo "$f"; done; }
 apt-get remove -y -q crucirco >/dev/null 2>&1 || fail "apt-get remove"
@@ -33,4 +48,10 @@ apt-get remove -y -q crucirco >/dev/null 2>&1 || fail "apt-get remove"
 # Without conffiles apt leaves no record to purge; dpkg purges whatever is left of one.
 dpkg --purge crucirco >/dev/null 2>&1 || fail "dpkg --purge"
 ! dpkg -s crucirco >/dev/null 2>&1 || fail "dpkg still knows crucirco after the purge"
-echo "built, lintian clean, installed, played, removed and purged: $(wc -l <<<"$files") paths"
+step "removed and purged: $(wc -l <<<"$files") paths"
+# The same in a root that has nothing but a minimal bookworm, so that every dependency the game
+# needs must come through the package's own Depends; piuparts also checks that the purge leaves
+# that root as it found it.
+piuparts --distribution=bookworm --mirror=http://deb.debian.org/debian --log-file="$dist/piuparts.log" \
+    "$deb" >/dev/null 2>&1 || { tail -40 "$dist/piuparts.log"; fail "piuparts"; }
+step "piuparts: installed, removed and purged in a minimal bookworm root"
