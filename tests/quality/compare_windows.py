@@ -1,13 +1,12 @@
 #!/usr/bin/python3
-"""Every window as the game draws it now, at the scales 1, 1.5 and 2, pixel for pixel as its
-reviewed picture in docs/screenshots. A change of look that is meant is a change of those
-pictures, drawn again by `build/bin/crucirco-shots docs/screenshots` and reviewed with the code.
-
-    compare_windows.py SHOTS_TOOL PICTURES SCRATCH
-
-A window that differs stays in SCRATCH as drawn now (SCRATCH/1.5x/frmMain.png), beside a picture
-of where it differs (frmMain.diff.png: the reference in grey, the pixels that differ in red).
-"""
+# Every window as the game draws it now, at the scales 1, 1.5 and 2, pixel for pixel as its reviewed
+# picture in docs/screenshots. A change of look that is meant is a change of those pictures, drawn again
+# by `build/bin/crucirco-shots docs/screenshots` and reviewed with the code.
+#
+#     compare_windows.py SHOTS_TOOL PICTURES SCRATCH
+#
+# A window that differs stays in SCRATCH as drawn now (SCRATCH/1.5x/frmMain.png), beside a picture of
+# where it differs (frmMain.diff.png: the reference in grey, the pixels that differ in red).
 import os
 import shutil
 import subprocess
