@@ -143,8 +143,7 @@ TEST(ViewerOnPath, TheFirstViewerInstalledOnThePathIsTheOneTheProgramStarts)
     }
     EXPECT_EQ(viewerPath(), QString::fromStdString((bin / "hardinfo2").string()).toStdU16String());
     std::u16string folder;
-    EXPECT_FALSE(
-        GetKeyValue(*makeSystemStore(), kLocalMachine, kViewerFolderKey, kViewerFolderValue, folder));
+    EXPECT_FALSE(GetKeyValue(*makeSystemStore(), kLocalMachine, kViewerFolderKey, kViewerValue, folder));
     setenv("PATH", saved.c_str(), 1);
     fs::remove_all(bin);
 }
