@@ -17,7 +17,7 @@ using namespace crucirco;
 static QtMessageBoxes boxes;
 // The message boxes, each closed as it comes; and what a screen reader hears:
 // the new name of each cell or tally that changes, and each announcement
-// ("» " and its text).
+// ("» " and its text), and "box" where a box came.
 static QStringList shown, heard;
 
 static QWidget* open(DesktopProgram& game, Window window) // shown, and active as a window the user opened is
@@ -65,8 +65,11 @@ private slots:
         });
         auto* closer = new QTimer(qApp);
         closer->callOnTimeout([] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                shown << box->text(), box->done(0);
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown << box->text();
+                heard << QStringLiteral("box");
+                box->done(0);
+            }
         });
         closer->start(20);
     }
@@ -133,6 +136,8 @@ private slots:
         for (const char* cell : {"lbl0", "lbl3", "lbl1", "lbl4", "lbl2"})
             press(child(two, cell));
         QTRY_COMPARE(shown, QStringList{QStringLiteral("La cruz gana!!!")});
+        // The moves are heard before the box that ends the game.
+        QVERIFY(heard.value(heard.indexOf(QStringLiteral("box")) - 1).startsWith(QStringLiteral("» ")));
         QCOMPARE(heard.filter(QStringLiteral("Victorias")),
                  QStringList{QStringLiteral("Victorias de la cruz: 1")});
     }
