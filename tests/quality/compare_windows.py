@@ -31,7 +31,9 @@ for scale in ("1x", "1.5x", "2x"):
             if before.size != now.size:
                 problems.append(f"{name[:-4]} at {scale}: {now.size} pixels, its picture {before.size}")
                 continue
-            changed = ImageChops.difference(before, now).convert("L").point(lambda v: 255 if v else 0)
+            # Any channel one step off counts: grey levels would weigh a step of blue down to nothing.
+            differs = ImageChops.difference(before, now).point(lambda v: 255 if v else 0)
+            changed = differs.convert("L").point(lambda v: 255 if v else 0)
             if not changed.getbbox():
                 os.remove(now_path)
                 continue
