@@ -6,6 +6,7 @@
 #ifdef CRUCIRCO_XCB
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <xcb/xcb.h>
 #endif
 
@@ -44,14 +45,15 @@ void askForBorderWithoutTitle(QWidget* window)
     if (!connection)
         return;
     static constexpr char kHints[] = "_MOTIF_WM_HINTS";
-    xcb_intern_atom_reply_t* atom =
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof kHints - 1, kHints), nullptr);
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0u, sizeof kHints - 1, kHints), nullptr);
     if (!atom)
         return;
-    // Flags (the decorations are given), functions, decorations (the border), input mode, status.
-    const std::uint32_t hints[5] = {1u << 1, 0, 1u << 1, 0, 0};
+    // Flags (the decorations are given), functions, decorations (the border), input mode, status;
+    // the words the flags do not give are read by no window manager.
+    const std::uint32_t hints[] = {1u << 1, 0u, 1u << 1, 0u, 0u};
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()),
-                        atom->atom, atom->atom, 32, 5, hints);
+                        atom->atom, atom->atom, 32, std::size(hints), hints);
     xcb_flush(connection);
     std::free(atom);
 #else

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Plays an installed Crucirco as a person would: on an X display of its own under a window
 # manager, with real key events, reading the windows and the board back from the X server.
-#   Run 1: the splash; the main menu "Crucirco Velquor" 1.5 s after start, the splash gone;
-#          "Vs la máquina"; the machine's first cross, and nothing more; F1 "Acerca del autor";
-#          F4, Return, Return on "Visite...": the program ends with status 0.
+#   Run 1: the splash, a border alone round it; the main menu "Crucirco Velquor" 1.5 s after
+#          start, the splash gone; "Vs la máquina"; the machine's first cross, and nothing more;
+#          F1 "Acerca del autor", whose "Info del sisitema..." starts the viewer on the PATH; F4,
+#          Return, Return on "Visite...": the program ends with status 0. Each window centred.
 #   Run 2: a character key on the splash ends the program, status 0, no other window shown.
 # Usage: play.sh GAME. Exits 77 when a tool is missing (scripts/install-deps installs them all).
 set -u
@@ -22,6 +23,18 @@ wait_for() {
 }
 window() { xdotool search --onlyvisible --name "$1" | head -1; }
 focused() { [ "$(xdotool getwindowfocus)" = "$1" ] && echo yes; }
+# Whether a window, its frame included, stands in the middle of the 1280 x 1024 screen, to a pixel.
+centred() {
+    local f=($(xprop -id $1 _NET_FRAME_EXTENTS | grep -o '[0-9]\+'))
+    local g=($(xwininfo -id $1 | awk '/Absolute|Width:|Height:/ { print $NF }'))
+    local dx=$((2 * (g[0] - f[0]) + f[0] + g[2] + f[1] - 1280))
+    local dy=$((2 * (g[1] - f[2]) + f[2] + g[3] + f[3] - 1024))
+    [ ${dx#-} -le 1 ] && [ ${dy#-} -le 1 ] && echo yes
+}
+# A frame of one width on all four sides, so a border and no title bar; and centred.
+bordered() {
+    xprop -id $1 _NET_FRAME_EXTENTS | grep -o '[1-9][0-9]*' | uniq -c | grep -q '^ *4 ' && centred $1
+}
 # Presses keys, then waits for the window they bring up, titled $2, to be shown with the focus.
 press() {
     xdotool key $1
@@ -52,9 +65,10 @@ EOF
 }
 # Starts the game and waits for its first window, which must be the splash.
 start() {
-    t0=$(ms); "$game" 2>"$work/game.log" & pid=$!; pids+=($pid)
+    t0=$(ms); PATH=$work/bin:$PATH "$game" 2>"$work/game.log" & pid=$!; pids+=($pid)
     wait_for "no window was shown" 'xdotool search --onlyvisible --pid $pid'; splash=$got
     xprop -id $splash _NET_WM_WINDOW_TYPE | grep -q SPLASH || fail "the first window is not a splash"
+    wait_for "the splash is not centred with a border alone round it" "bordered $splash"
 }
 # The game must end within 2 s of the last key, with status 0.
 ends() {
@@ -62,6 +76,9 @@ ends() {
     wait $pid || fail "the game ended with status $?"
 }
 
+# The first system information viewer the game looks for, as a stand-in that says it was started.
+mkdir "$work/bin" && printf '#!/bin/sh\necho started >"%s/viewer"\n' "$work" >"$work/bin/kinfocenter"
+chmod +x "$work/bin/kinfocenter"
 export HOME=$work XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
 unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
 # No reset when the last client goes: a client arriving during one is turned away.
@@ -75,11 +92,15 @@ wait_for 'no main menu "Crucirco Velquor"' "window '^Crucirco Velquor$'"; menu=$
 took=$(($(ms) - t0)); [ $took -ge 1500 ] || fail "the main menu came $took ms after start, before 1.5 s"
 xdotool search --onlyvisible --pid $pid | grep -qx $splash && fail "the splash is still shown"
 wait_for "the main menu never took the focus" "focused $menu"
+wait_for "the main menu is not centred" "centred $menu"
 press "Tab space" "Crucirco VS Máquina"; versus=$win  # Tab: from "Uno contra uno", first in the tab order
 [ -z "$(window '^Crucirco Velquor$')" ] || fail "the main menu is still shown beside the game"
+wait_for "the game is not centred" "centred $versus"
 wait_for "the machine placed no cross alone on the board" 'board $versus | grep -x "[.]*X[.]*"'; marks=$got
 sleep 1; [ "$(board $versus)" = "$marks" ] || fail "the board went from $marks to $(board $versus) by itself"
 press F1 "Acerca del autor"  # and has the focus: else it could take it from the game later
+xdotool key Tab Return  # from OK to "Info del sisitema..."
+wait_for '"Info del sisitema..." started no viewer' 'cat "$work/viewer"'
 xdotool windowactivate $versus
 wait_for "the game did not take the focus back" "focused $versus"
 press F4 Crucirco

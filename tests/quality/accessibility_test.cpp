@@ -18,7 +18,7 @@ static QtMessageBoxes boxes;
 // The message boxes, each closed as it comes.
 static QStringList shown;
 // What a screen reader hears: the new name of each cell or tally that
-// changes, and each announcement ("» " and its text).
+// changes, each announcement ("» " and its text), and "box" where a box came.
 static QStringList heard;
 
 // Shown, and active as a window the user opened is; none if it does not come.
@@ -77,6 +77,7 @@ private slots:
             if (!box)
                 return;
             shown << box->text();
+            heard << QStringLiteral("box");
             box->done(0);
         });
         closer->start(20);
@@ -155,6 +156,8 @@ private slots:
         for (const char* cell : {"lbl0", "lbl3", "lbl1", "lbl4", "lbl2"})
             press(child(two, cell));
         QTRY_COMPARE(shown, QStringList{QStringLiteral("La cruz gana!!!")});
+        // The moves are heard before the box that ends the game.
+        QVERIFY(heard.value(heard.indexOf(QStringLiteral("box")) - 1).startsWith(QStringLiteral("» ")));
         QTRY_COMPARE(heard.filter(QStringLiteral("Victorias")),
                      QStringList({"Victorias de la cruz: 1", "» Victorias: cruz 1, círculo 0"}));
 

@@ -163,7 +163,7 @@ private slots:
         const QString found = viewerOnPath();
         std::u16string folder;
         const bool folderKnown =
-            GetKeyValue(*makeSystemStore(), kLocalMachine, kViewerFolderKey, kViewerFolderValue, folder);
+            GetKeyValue(*makeSystemStore(), kLocalMachine, kViewerFolderKey, kViewerValue, folder);
         qputenv("PATH", path);
         QCOMPARE(none, "none");
         QCOMPARE(found, bin.filePath("hardinfo2"));

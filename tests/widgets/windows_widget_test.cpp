@@ -213,8 +213,9 @@ private slots:
         click(button(versus, "Empieza el usuario"));
         press(game, versus, {Qt::Key_F2});
         QVERIFY(boardText(versus) == "...|...|..." && !timer1(versus)->isActive());
-        // The circle's line: its box and tally, no machine turn, no more moves.
+        // The circle's line: its box and tally, no machine turn, no more moves; a right click plays nothing.
         screen.setBoard(parseBoard("OO.|XX.|..."));
+        QTest::mouseClick(cell(versus, 8), Qt::RightButton);
         for (int index : {2, 5})
             clickCell(versus, index);
         press(game, versus, {Qt::Key_F8, Qt::Key_F4, Qt::Key_F1}, {Answer::Cancel, Answer::Cancel});
