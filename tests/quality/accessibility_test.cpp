@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <private/qguiapplication_p.h>
@@ -196,7 +197,16 @@ private slots:
         }
 
         QWidget* about = open(game, Window::About);
-        QTest::keyClick(child(about, "cmdSysInfo"), Qt::Key_Enter, Qt::KeypadModifier);
+        // The default frame follows the focus, from OK to the button Tab reaches and back.
+        auto* ok = qobject_cast<QPushButton*>(child(about, "cmdOK"));
+        auto* sysInfo = qobject_cast<QPushButton*>(child(about, "cmdSysInfo"));
+        QVERIFY(ok->isDefault());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), sysInfo);
+        QVERIFY(sysInfo->isDefault() && !ok->isDefault());
+        QTest::keyClick(sysInfo, Qt::Key_Tab);
+        QVERIFY(ok->isDefault() && !sysInfo->isDefault());
+        QTest::keyClick(sysInfo, Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(shown, QStringList{QStringLiteral("System Information Is Unavailable At This Time")});
         QTRY_COMPARE(QApplication::activeWindow(), about);
     }
