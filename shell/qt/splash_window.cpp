@@ -69,8 +69,8 @@ SplashWindow::SplashWindow(SplashForm& splash, Navigator& navigator, HandlerGate
     const LabelLayout labels[] = {
         {"lblLicenseTo", "Con licencia para quien juega", 120, 240, 6855, 255, fonts::kArial, 8.25, false,
          Qt::AlignRight, false, false},
-        {"lblCompanyProduct", "Velquor™", 2355, 705, 1995, 435, fonts::kArial, 18, true, Qt::AlignLeft, true,
-         false},
+        {"lblCompanyProduct", "Velquor\u2122", 2355, 705, 1995, 435, fonts::kArial, 18, true, Qt::AlignLeft,
+         true, false},
         {"lblProductName", "Crucirco", 2400, 1140, 2220, 675, fonts::kVerdana, 27.75, true, Qt::AlignLeft,
          true, false},
         {"lblPlatform", "Para Windows 95/98/NT/2000/XP", 3165, 2340, 3690, 285, fonts::kArial, 12, true,

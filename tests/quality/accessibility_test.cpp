@@ -138,8 +138,9 @@ private slots:
         QWidget* versus = open(game, Window::VersusMachine);
         QTRY_VERIFY(announced());
         const QString first = place(heard[0]);
-        QCOMPARE(heard, QStringList(
-                            {QStringLiteral("F%1: cruz").arg(first), QStringLiteral("» Cruz en f") + first}));
+        const QString named = QStringLiteral("F%1: cruz").arg(first);
+        const QString announcedCross = QStringLiteral("» Cruz en f") + first;
+        QCOMPARE(heard, QStringList({named, announcedCross}));
         heard.clear();
         press(child(versus, first == QStringLiteral("ila 2, columna 2") ? "lbl0" : "lbl4"));
         QTRY_VERIFY(announced());
@@ -168,8 +169,9 @@ private slots:
         for (const char* cell :
              {"lbl0", "lbl0", "lbl1", "lbl2", "lbl4", "lbl3", "lbl5", "lbl7", "lbl6", "lbl8"})
             press(child(two, cell));
-        QTRY_VERIFY(
-            heard.last().endsWith(QStringLiteral("Círculo en fila 3, columna 3. Tablero lleno, nadie gana")));
+        const QString lastMoveFillsTheBoard =
+            QStringLiteral("Círculo en fila 3, columna 3. Tablero lleno, nadie gana");
+        QTRY_VERIFY(heard.last().endsWith(lastMoveFillsTheBoard));
         QVERIFY(
             heard.last().contains(QStringLiteral("Casilla ocupada: fila 1, columna 1, círculo. Cruz en")));
         heard.clear();
