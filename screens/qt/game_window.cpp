@@ -250,9 +250,8 @@ void GameWindow::refresh()
 // since the cells never have the focus that would have them read out.
 void GameWindow::markPlaced(int cell, Mark mark)
 {
-    const QString caption = toQString(captionOf(mark));
-    cells_[static_cast<std::size_t>(cell)]->setText(caption);
-    announcer_->say(capitalised(markInWords(caption)) + QStringLiteral(" en ") + place(cell));
+    cells_[static_cast<std::size_t>(cell)]->setText(toQString(captionOf(mark)));
+    announcer_->say(capitalised(markInWords(mark)) + QStringLiteral(" en ") + place(cell));
 }
 
 void GameWindow::boardCleared()
@@ -302,13 +301,12 @@ QString GameWindow::inWords() const
 
 void GameWindow::keyPressEvent(QKeyEvent* event)
 {
-    const int cell = event->modifiers() & ~Qt::KeypadModifier
-                         ? -1
-                         : cellForKey(event->key(), event->modifiers() & Qt::KeypadModifier);
-    if (cell < 0 && event->key() == Qt::Key_0 && !(event->modifiers() & ~Qt::KeypadModifier)) {
+    const bool plain = !(event->modifiers() & ~Qt::KeypadModifier);
+    if (plain && event->key() == Qt::Key_0) {
         announcer_->say(inWords());
         return;
     }
+    const int cell = plain ? cellForKey(event->key(), event->modifiers() & Qt::KeypadModifier) : -1;
     if (cell < 0) {
         QMainWindow::keyPressEvent(event);
         return;
