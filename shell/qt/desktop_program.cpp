@@ -16,9 +16,8 @@ namespace crucirco {
 
 void prepareApplication(QApplication& app)
 {
-    QApplication::setApplicationName(toQString(version::kApplicationName));
-    QApplication::setOrganizationName(toQString(version::kOrganization));
-    QApplication::setApplicationVersion(toQString(version::kText));
+    // The X window class is the program's file name, Crucirco, as the
+    // desktop entry expects; a Wayland compositor matches the entry by this.
     QGuiApplication::setDesktopFileName(toQString(version::kApplicationId));
     QApplication::setWindowIcon(windowIcon(rowOf(Window::MainMenu)));
     // The program decides itself when it ends: with its last window, once
