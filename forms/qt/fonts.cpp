@@ -50,23 +50,17 @@ QByteArray withWindowsMetrics(QByteArray face)
 
 void registerSubstitutes()
 {
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
     for (const char* file : kRemeasuredFaces) {
         QFile face(QString::fromLatin1(file));
         if (face.open(QIODevice::ReadOnly))
             QFontDatabase::addApplicationFontFromData(withWindowsMetrics(face.readAll()));
     }
-    // The classic window font's closest outline relative is Tahoma.
+    // Fontconfig stands in for Arial, Times New Roman and Verdana with
+    // Liberation Sans, Liberation Serif and DejaVu Sans, which the game
+    // depends on; it knows no relative of these two. The classic window
+    // font's closest outline relative is Tahoma.
     QFont::insertSubstitutions(kWindowDefault,
                                {kTahoma, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(kTahoma, {QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(kArial, {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(kVerdana, {QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(kTimesNewRoman,
-                               {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
     QFont::insertSubstitutions(kIceAged, {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Serif")});
 }
 
