@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <iterator>
+#include <memory>
 #include <xcb/xcb.h>
 #endif
 
@@ -45,17 +46,18 @@ void askForBorderWithoutTitle(QWidget* window)
     if (!connection)
         return;
     static constexpr char kHints[] = "_MOTIF_WM_HINTS";
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0u, sizeof kHints - 1, kHints), nullptr);
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0u, sizeof kHints - 1, kHints),
+                              nullptr),
+        &std::free);
     if (!atom)
         return;
     // Flags (the decorations are given), functions, decorations (the border), input mode, status;
-    // the words the flags do not give are read by no window manager.
+    // the words the flags do not give are read by no window manager. Qt sends the property on
+    // with the window's first map.
     const std::uint32_t hints[] = {1u << 1, 0u, 1u << 1, 0u, 0u};
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window->winId()),
                         atom->atom, atom->atom, 32, std::size(hints), hints);
-    xcb_flush(connection);
-    std::free(atom);
 #else
     (void)window;
 #endif
