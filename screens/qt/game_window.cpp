@@ -193,7 +193,7 @@ GameWindow::GameWindow(GameForm& screen, Navigator& navigator, HandlerGate& gate
             [this] { forward([this] { screen_.cmdReiniciar_Click(); }); });
     command1_ = new WrappingButton(QString::fromUtf8(layout.command1Caption), client_);
     command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setGeometry(Twips::rect(layout.command1));
+    command1_->setGeometry(Twips::rect(layout.command1()));
     connect(command1_, &QPushButton::clicked, this,
             [this] { forward([this] { screen_.Command1_Click(); }); });
 

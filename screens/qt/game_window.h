@@ -22,9 +22,14 @@ struct GameWindowLayout
 {
     int cell0Width;
     int tallyTop;
-    TwipRect command1, label1;
+    // The button to the other game screen, Command1, stands on the top edge
+    // of the client area.
+    int command1Left, command1Width;
+    TwipRect label1;
     const char* command1Caption;
     const char* exitCaption;
+
+    TwipRect command1() const { return {command1Left, 0, command1Width, 255}; }
 };
 
 // The cell a digit key plays, or -1.

@@ -6,8 +6,7 @@ namespace crucirco {
 
 namespace {
 
-constexpr GameWindowLayout kLayout{495,          360,    {1800, 0, 2055, 255}, {120, 3000, 4335, 375},
-                                   "Vs Máquina", "Salir"};
+constexpr GameWindowLayout kLayout{495, 360, 1800, 2055, {120, 3000, 4335, 375}, "Vs Máquina", "Salir"};
 
 } // namespace
 
@@ -15,7 +14,6 @@ TwoPlayerWindow::TwoPlayerWindow(TwoPlayerForm& screen, Navigator& navigator, Ha
     : GameWindow(screen, navigator, gate, kLayout)
     , screen_(screen)
 {
-    setTabOrder(cmdReiniciar(), command1());
 }
 
 QString TwoPlayerWindow::turnInWords() const
