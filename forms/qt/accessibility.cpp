@@ -95,9 +95,9 @@ void installAccessibility()
 {
     // Qt asks its own factory first for each class, from the most derived:
     // this one is asked about the program's own classes before Qt's, and
-    // about plain windows, which Qt's leaves to the fallback.
-    static const bool installed = (QAccessible::installFactory(makeInterface), true);
-    (void)installed;
+    // about plain windows, which Qt's leaves to the fallback. Qt keeps a
+    // factory installed twice once.
+    QAccessible::installFactory(makeInterface);
 }
 
 NamedGroup::NamedGroup(const QString& name, QWidget* parent)
@@ -139,7 +139,6 @@ Announcer::Announcer(QWidget* parent)
     // Shown with the first message: shown with its window, it would be read
     // out empty as the window opens.
     notice_->hide();
-    gather_.setSingleShot(true);
     gather_.setInterval(kGatherMs);
     connect(&gather_, &QTimer::timeout, this, [this] { speak(); });
     announcers().push_back(this);

@@ -33,7 +33,6 @@ QMessageBox::StandardButton runBox(std::string_view title, std::string_view text
     Announcer::speakPendingNow();
     const QPointer<QWidget> owner = QApplication::activeWindow();
     QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), buttons, owner);
-    box.setWindowModality(Qt::ApplicationModal);
     box.setFont(fonts::windowDefault());
     // Enter presses the default button, OK, until the focus moves to Cancel.
     box.setDefaultButton(QMessageBox::Ok);

@@ -1,6 +1,5 @@
 #include "screens/qt/versus_window.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -10,20 +9,20 @@ namespace crucirco {
 
 namespace {
 
-constexpr GameWindowLayout kLayout{
-    375, 240, {1560, 0, 1695, 255}, {120, 3480, 4575, 375}, "Uno contra uno", "&Salir"};
+constexpr GameWindowLayout kLayout{375, 240, 1560, 1695, {120, 3480, 4575, 375}, "Uno contra uno", "&Salir"};
 
 struct OptionLayout
 {
+    Difficulty difficulty;
     const char* name;
     const char* caption;
     int top;
 };
 constexpr OptionLayout kOptions[4] = {
-    {"Option1", "Dificultad baja", 1560},
-    {"Option2", "Dificultad media", 1920},
-    {"Option3", "Dificultad alta", 2280},
-    {"Option4", "Dificultad máxima", 2640},
+    {Difficulty::Low, "Option1", "Dificultad baja", 1560},
+    {Difficulty::Medium, "Option2", "Dificultad media", 1920},
+    {Difficulty::High, "Option3", "Dificultad alta", 2280},
+    {Difficulty::Maximum, "Option4", "Dificultad máxima", 2640},
 };
 
 } // namespace
@@ -32,19 +31,17 @@ VersusWindow::VersusWindow(VersusForm& screen, Navigator& navigator, HandlerGate
     : GameWindow(screen, navigator, gate, kLayout)
     , screen_(screen)
 {
-    auto* group = new QButtonGroup(this);
-    // To a screen reader the four options are one group, "Dificultad".
+    // To a screen reader the four options are one group, "Dificultad"; as
+    // the only options in it, they exclude one another.
     auto* difficulties = new NamedGroup(QStringLiteral("Dificultad"), client());
     difficulties->move(Twips::point(120, kOptions[0].top));
-    for (int i = 0; i < 4; ++i) {
-        const OptionLayout& o = kOptions[i];
-        auto* option = new QRadioButton(QString::fromUtf8(o.caption), difficulties);
-        option->setObjectName(QString::fromLatin1(o.name));
-        option->setGeometry(Twips::rect(120, o.top, 1575, 255).translated(-difficulties->pos()));
-        group->addButton(option, i + 1);
-        options_[static_cast<std::size_t>(i)] = option;
-        const auto difficulty = static_cast<Difficulty>(i + 1);
-        connect(option, &QRadioButton::clicked, this,
+    for (const OptionLayout& o : kOptions) {
+        auto* button = new QRadioButton(QString::fromUtf8(o.caption), difficulties);
+        button->setObjectName(QString::fromLatin1(o.name));
+        button->setGeometry(Twips::rect(120, o.top, 1575, 255).translated(-difficulties->pos()));
+        option(o.difficulty) = button;
+        const Difficulty difficulty = o.difficulty;
+        connect(button, &QRadioButton::clicked, this,
                 [this, difficulty] { forward([this, difficulty] { screen_.Option_Click(difficulty); }); });
     }
     difficulties->adjustSize();
@@ -54,13 +51,12 @@ VersusWindow::VersusWindow(VersusForm& screen, Navigator& navigator, HandlerGate
     connect(check1_, &QCheckBox::clicked, this,
             [this](bool checked) { forward([this, checked] { screen_.Check1_Click(checked); }); });
 
-    // Focus moves through the controls in the order the layout gives them.
-    setTabOrder(cmdReiniciar(), options_[0]);
-    setTabOrder(options_[0], options_[1]);
-    setTabOrder(options_[1], options_[2]);
-    setTabOrder(options_[2], command1());
+    // Focus moves through the controls in the order the layout gives them:
+    // from "Jugar de nuevo" to the first three difficulties, the other
+    // button, "Empieza el usuario" and "Dificultad máxima" last. Created in
+    // the order of their places, they need two moves.
+    setTabOrder(option(Difficulty::High), command1());
     setTabOrder(command1(), check1_);
-    setTabOrder(check1_, options_[3]);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
@@ -78,13 +74,13 @@ void VersusWindow::refresh()
 
 void VersusWindow::showOwnControls()
 {
-    const auto selected = static_cast<std::size_t>(screen_.difficulty()) - 1;
-    if (!options_[selected]->isChecked())
-        options_[selected]->setChecked(true);
+    QRadioButton* selected = option(screen_.difficulty());
+    if (!selected->isChecked())
+        selected->setChecked(true);
     // Tab stops at the selected option only, so that tabbing into the
     // difficulties lands on the one in force; the arrow keys move among them.
-    for (std::size_t i = 0; i < options_.size(); ++i)
-        options_[i]->setFocusPolicy(i == selected ? Qt::StrongFocus : Qt::ClickFocus);
+    for (QRadioButton* button : options_)
+        button->setFocusPolicy(button == selected ? Qt::StrongFocus : Qt::ClickFocus);
     check1_->setChecked(screen_.userStarts());
     // A timer keeps its rhythm while it stays enabled.
     if (screen_.timerEnabled() && !timer1_->isActive())

@@ -25,6 +25,11 @@ public:
 private:
     // Shows the difficulty, "Empieza el usuario" and the timer as they stand.
     void showOwnControls();
+    // The option button of a difficulty.
+    QRadioButton*& option(Difficulty difficulty)
+    {
+        return options_[static_cast<std::size_t>(difficulty) - 1];
+    }
 
     VersusForm& screen_;
     std::array<QRadioButton*, 4> options_{};

@@ -45,14 +45,6 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int lef
     return placeLabel(new QLabel(text, parent), name, left, top, width, height);
 }
 
-void makeTextBlack(QLabel* label)
-{
-    QPalette black = label->palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(black);
-    label->setWordWrap(true);
-}
-
 } // namespace
 
 AboutWindow::AboutWindow(AboutForm& about, Navigator& navigator, HandlerGate& gate)
@@ -77,25 +69,27 @@ AboutWindow::AboutWindow(AboutForm& about, Navigator& navigator, HandlerGate& ga
             "Muchas gracias por usar este programa. Para más información, ayuda, trucos y más visite ")
             + toQString(texts::kWebAddress),
         1050, 1125, 3885, 1170);
-    makeTextBlack(description);
+    description->setWordWrap(true);
     QLabel* disclaimer = addLabel(this, "lblDisclaimer", QString(), 255, 2625, 3870, 825);
-    makeTextBlack(disclaimer);
+    // Black whatever the desktop's text colour.
+    QPalette black = palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    for (QLabel* label : {description, disclaimer})
+        label->setPalette(black);
 
     auto* ok = new WrappingButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(Twips::rect(4245, 2520, 1260, 345));
     ok->setDefault(true);
-    ok->setAutoDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { forward([this] { about_.cmdOK_Click(); }); });
 
     auto* sysInfo = new WrappingButton(QStringLiteral("&Info del sisitema..."), this);
     sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     sysInfo->setGeometry(Twips::rect(4260, 3000, 1245, 465));
-    // The default frame follows the focus to this button and back to OK.
-    sysInfo->setAutoDefault(true);
+    // In a dialog every button is an auto-default one: the default frame
+    // follows the focus to this button and back to OK.
     connect(sysInfo, &QPushButton::clicked, this, [this] { forward([this] { about_.cmdSysInfo_Click(); }); });
 
-    setTabOrder(ok, sysInfo);
     ok->setFocus();
     refresh();
 }

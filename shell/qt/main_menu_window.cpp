@@ -32,7 +32,7 @@ MainMenuWindow::MainMenuWindow(MainMenuForm& menu, Navigator& navigator, Handler
         {"cmdVsMaquina", "Vs la máquina", 1680, 1335, [](MainMenuForm& menu) { menu.cmdVsMaquina_Click(); }},
         {"Command1", "Salir", 3120, 1215, [](MainMenuForm& menu) { menu.Command1_Click(); }},
     };
-    QWidget* previous = nullptr;
+    // Created from left to right, the buttons take the focus in that order.
     for (const Button& b : buttons) {
         auto* button = new WrappingButton(QString::fromUtf8(b.caption), this);
         button->setObjectName(QString::fromLatin1(b.name));
@@ -40,9 +40,6 @@ MainMenuWindow::MainMenuWindow(MainMenuForm& menu, Navigator& navigator, Handler
         const auto handler = b.handler;
         connect(button, &QPushButton::clicked, this,
                 [this, handler] { forward([this, handler] { handler(menu_); }); });
-        if (previous)
-            setTabOrder(previous, button);
-        previous = button;
     }
 }
 
