@@ -192,9 +192,14 @@ private slots:
         QVERIFY(!game.host().window(Window::MainMenu));
         QWidget* versus = open(game, Window::VersusMachine);
         child(versus, "cmdReiniciar")->setFocus();
-        for (const char* stop :
-             {"Option2", "Command1", "Check1", "cmdReiniciar"}) { // Option2 is the one selected
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        // Option2 is the one selected; Option4, once selected, comes after "Empieza el usuario".
+        const char* const stops[] = {"Option2",      "Command1", "Check1", "cmdReiniciar", "Option4",
+                                     "cmdReiniciar", "Command1", "Check1", "Option4"};
+        for (const char* stop : stops) {
+            if (stop == stops[4])
+                QTest::mouseClick(child(versus, stop), Qt::LeftButton);
+            else
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(stop));
         }
 

@@ -1,11 +1,16 @@
 // crucirco-shots DIR [SCALE]: renders every window of the game, offscreen,
-// into DIR as PNG files, so that the layouts can be looked at. SCALE is the
-// device pixel ratio to render at; without it the windows are rendered at 1,
-// 1.5 and 2 into DIR/1x, DIR/1.5x and DIR/2x, one run of this tool for each,
-// since Qt reads the ratio once, when the application starts.
+// into DIR as PNG files, so that the layouts can be looked at: the game
+// screens in the middle of an evening, each player with a win, and the two
+// kinds of message box. SCALE is the device pixel ratio to render at;
+// without it the windows are rendered at 1, 1.5 and 2 into DIR/1x, DIR/1.5x
+// and DIR/2x, one run of this tool for each, since Qt reads the ratio once,
+// when the application starts.
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QKeyEvent>
 #include <QProcess>
 #include <QTimer>
 #include <QWidget>
@@ -13,6 +18,8 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "forms/qt/qt_platform.h"
+#include "screens/texts.h"
 #include "shell/qt/desktop_program.h"
 #include "tools/scripted/scripted_platform.h"
 
@@ -28,6 +35,52 @@ Board sampleBoard()
     board.set(8, Mark::Cross);
     board.set(2, Mark::Circle);
     return board;
+}
+
+// Keys on a game screen, as a player types them: 1 to 9 play the cells.
+void type(QWidget* window, std::initializer_list<Qt::Key> keys)
+{
+    for (Qt::Key key : keys) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &press);
+    }
+}
+
+// What has been played on a screen before it is drawn: on the two-player
+// screen a win for each, the cross's and then the circle's, which begins
+// the next game; on the versus screen a harder machine that lets the user
+// begin.
+void playBefore(QWidget* window, Window id)
+{
+    const auto press = [window](const char* name) {
+        window->findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+    };
+    if (id == Window::TwoPlayer) {
+        const std::initializer_list<Qt::Key> topRow{Qt::Key_1, Qt::Key_4, Qt::Key_2, Qt::Key_5, Qt::Key_3};
+        type(window, topRow);
+        press("cmdReiniciar");
+        type(window, topRow);
+    }
+    if (id == Window::VersusMachine) {
+        press("Option3");
+        press("Check1");
+    }
+}
+
+// A message box as the game raises it, drawn from inside its own event loop
+// and then closed.
+bool drawBox(const QString& file, const std::function<void(QtMessageBoxes&)>& raise)
+{
+    bool saved = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        saved = box && box->grab().save(file);
+        if (box)
+            box->done(0);
+    });
+    QtMessageBoxes boxes;
+    raise(boxes);
+    return saved;
 }
 
 int renderEveryRatio(const char* program, const QString& folder)
@@ -68,11 +121,12 @@ int main(int argc, char** argv)
     for (const WindowRow& row : kWindows) {
         const Window window = row.id;
         program.show(window);
+        QWidget* widget = desktop.host().window(window);
+        playBefore(widget, window);
         if (window == Window::VersusMachine)
             program.form<VersusForm>()->setBoard(sampleBoard());
         if (window == Window::TwoPlayer)
             program.form<TwoPlayerForm>()->setBoard(sampleBoard());
-        QWidget* widget = desktop.host().window(window);
         // Drawn as it opens: no machine reply on the sample board, no splash closing, however
         // slowly this runs, so that the pictures can be compared pixel for pixel.
         for (QTimer* timer : widget->findChildren<QTimer*>())
@@ -86,5 +140,12 @@ int main(int argc, char** argv)
             std::printf("%s\n", qPrintable(file));
         }
     }
+    const auto title = texts::kAppTitle;
+    if (!drawBox(folder + QStringLiteral("/boxInform.png"),
+                 [title](QtMessageBoxes& boxes) { boxes.inform(title, texts::kCrossWins); }))
+        ++failures;
+    if (!drawBox(folder + QStringLiteral("/boxConfirm.png"),
+                 [title](QtMessageBoxes& boxes) { boxes.confirm(title, texts::kConfirmExit); }))
+        ++failures;
     return failures == 0 ? 0 : 1;
 }
