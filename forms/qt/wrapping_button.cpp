@@ -10,10 +10,7 @@ QRect WrappingButton::captionArea() const
 {
     QStyleOptionButton option;
     initStyleOption(&option);
-    const int inset = style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this) / 2;
-    return style()
-        ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
-        .adjusted(inset, 0, -inset, 0);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
 }
 
 void WrappingButton::paintEvent(QPaintEvent*)

@@ -13,8 +13,8 @@ class WrappingButton final : public QPushButton
 public:
     using QPushButton::QPushButton;
 
-    // Where the caption is written: inside the bevel, clear of the button's
-    // margin; a caption wider than this wraps.
+    // Where the caption is written: inside the bevel; a caption wider than
+    // this wraps.
     QRect captionArea() const;
 
 protected:
