@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <optional>
 #include <vector>
 
 #include "forms/qt/wrapping_button.h"
@@ -40,10 +41,16 @@ constexpr TwipRect cellRect(int index, const GameWindowLayout& layout)
             (index == 0 || index == 8) ? 375 : 495};
 }
 
-// The tally block's headings, counts and lines, from its top.
-TwipRect tallyRect(const GameWindowLayout& layout, int left, int below)
+// The tally block: the headings "X" and "O" on its top, the counts 600
+// twips below.
+TwipRect headingRect(const GameWindowLayout& layout, int left)
 {
-    return {left, layout.tallyTop + below, 255, 375};
+    return {left, layout.tallyTop, 255, 375};
+}
+
+TwipRect countRect(const GameWindowLayout& layout, int left)
+{
+    return {left, layout.tallyTop + 600, 255, 375};
 }
 
 QString place(int index)
@@ -93,18 +100,19 @@ SpokenLabel* makeTally(QWidget* parent, const char* name, const QString& whose, 
     return tally;
 }
 
-} // namespace
-
-int cellForKey(int key, bool keypad)
+// The cell a digit key plays, if any.
+std::optional<int> cellForKey(int key, bool keypad)
 {
     if (key < Qt::Key_1 || key > Qt::Key_9)
-        return -1;
+        return std::nullopt;
     const int digit = key - Qt::Key_1; // 0 to 8
     if (!keypad)
         return digit;
     // The keypad's bottom row (1 2 3) is the board's bottom row.
     return (2 - digit / 3) * 3 + digit % 3;
 }
+
+} // namespace
 
 CellLabel::CellLabel(int index, QWidget* parent)
     : SpokenLabel(
@@ -157,30 +165,30 @@ GameWindow::GameWindow(GameForm& screen, Navigator& navigator, HandlerGate& gate
     setCentralWidget(client_);
 
     const QFont markFont = fonts::face(fonts::kTahoma, 15.75);
-    for (int i = 0; i < 9; ++i) {
-        auto* cell = new CellLabel(i, client_);
+    int i = 0;
+    for (CellLabel*& cell : cells_) {
+        cell = new CellLabel(i, client_);
         cell->setObjectName(QStringLiteral("lbl%1").arg(i));
         cell->setGeometry(Twips::rect(cellRect(i, layout)));
         cell->setFont(markFont);
         // Drawn from the top, so that the marks of a row stand level
         // although its cells differ in height.
         cell->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        cell->setFocusPolicy(Qt::NoFocus);
         connect(cell, &CellLabel::clicked, this, [this, i] { forward([this, i] { screen_.lbl_Click(i); }); });
-        cells_[static_cast<std::size_t>(i)] = cell;
+        ++i;
     }
     const QString crossWins = QStringLiteral("Victorias de la cruz");
     const QString circleWins = QStringLiteral("Victorias del círculo");
-    QLabel* label2 = makeLabel(client_, "Label2", QStringLiteral("X"), tallyRect(layout, 120, 0));
-    QLabel* label3 = makeLabel(client_, "Label3", QStringLiteral("O"), tallyRect(layout, 600, 0));
+    QLabel* label2 = makeLabel(client_, "Label2", QStringLiteral("X"), headingRect(layout, 120));
+    QLabel* label3 = makeLabel(client_, "Label3", QStringLiteral("O"), headingRect(layout, 600));
     for (QLabel* heading : {label2, label3}) {
         heading->setFont(markFont);
         heading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
     label2->setAccessibleName(crossWins);
     label3->setAccessibleName(circleWins);
-    lblX_ = makeTally(client_, "lblX", crossWins, tallyRect(layout, 120, 600));
-    lblO_ = makeTally(client_, "lblO", circleWins, tallyRect(layout, 600, 600));
+    lblX_ = makeTally(client_, "lblX", crossWins, countRect(layout, 120));
+    lblO_ = makeTally(client_, "lblO", circleWins, countRect(layout, 600));
     announcer_ = new Announcer(client_);
     QLabel* label1 = makeLabel(client_, "Label1", toQString(texts::kWebAddress), layout.label1);
     label1->setFont(fonts::face(fonts::kIceAged, 12));
@@ -230,7 +238,6 @@ void GameWindow::buildMenu(const GameWindowLayout& layout)
         QAction* action = menu->addAction(QString::fromUtf8(item.caption));
         action->setObjectName(QString::fromLatin1(item.name));
         action->setShortcut(QKeySequence(item.key));
-        action->setShortcutContext(Qt::WindowShortcut);
         const auto handler = item.handler;
         connect(action, &QAction::triggered, this,
                 [this, handler] { forward([this, handler] { handler(screen_); }); });
@@ -239,8 +246,9 @@ void GameWindow::buildMenu(const GameWindowLayout& layout)
 
 void GameWindow::refresh()
 {
-    for (int i = 0; i < kCellCount; ++i)
-        cells_[static_cast<std::size_t>(i)]->setText(toQString(captionOf(screen_.board().at(i))));
+    int i = 0;
+    for (CellLabel* cell : cells_)
+        cell->setText(toQString(captionOf(screen_.board().at(i++))));
     lblX_->setText(QString::fromStdString(screen_.tallies().cross.caption()));
     lblO_->setText(QString::fromStdString(screen_.tallies().circle.caption()));
 }
@@ -286,9 +294,9 @@ void GameWindow::boardFilled()
 QString GameWindow::inWords() const
 {
     QStringList parts;
-    for (int row = 0; row < 3; ++row) {
+    for (int row : {0, 1, 2}) {
         QStringList marks;
-        for (int column = 0; column < 3; ++column)
+        for (int column : {0, 1, 2})
             marks << markInWords(screen_.board().at(3 * row + column));
         parts << QStringLiteral("Fila %1: ").arg(row + 1) + marks.join(QStringLiteral(", "));
     }
@@ -306,12 +314,13 @@ void GameWindow::keyPressEvent(QKeyEvent* event)
         announcer_->say(inWords());
         return;
     }
-    const int cell = plain ? cellForKey(event->key(), event->modifiers() & Qt::KeypadModifier) : -1;
-    if (cell < 0) {
+    const std::optional<int> cell =
+        plain ? cellForKey(event->key(), event->modifiers() & Qt::KeypadModifier) : std::nullopt;
+    if (!cell) {
         QMainWindow::keyPressEvent(event);
         return;
     }
-    forward([this, cell] { screen_.lbl_Click(cell); });
+    forward([this, cell] { screen_.lbl_Click(*cell); });
 }
 
 } // namespace crucirco

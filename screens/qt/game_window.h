@@ -32,9 +32,6 @@ struct GameWindowLayout
     TwipRect command1() const { return {command1Left, 0, command1Width, 255}; }
 };
 
-// The cell a digit key plays, or -1.
-int cellForKey(int key, bool keypad);
-
 // A board cell: a label that reports a click on it, and to a screen reader a
 // button named by its place and mark ("Fila 1, columna 2: cruz") whose press
 // action plays it.
