@@ -206,8 +206,9 @@ private slots:
             levels << int(screen.difficulty());
         }
         QCOMPARE(levels, QList<int>({1, 2, 3, 4}));
-        // F2: a new game, opened by the machine; with "Empieza el usuario", left to the user.
-        press(game, versus, {Qt::Key_F2});
+        // F2: a new game, opened by the machine; with "Empieza el usuario", left to the user. A letter plays
+        // nothing.
+        press(game, versus, {Qt::Key_F2, Qt::Key_A});
         QVERIFY(boardText(versus) == "...|...|..." && timer1(versus)->isActive());
         QTRY_COMPARE(countMarks(versus, u'X'), 1);
         click(button(versus, "Empieza el usuario"));
