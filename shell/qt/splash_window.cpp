@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QStyle>
 #include <QTimer>
 
 namespace crucirco {
@@ -11,6 +12,9 @@ namespace {
 
 const QColor kPurple(128, 0, 128);
 const QColor kDarkGreen(0, 64, 0);
+
+// A label keeps the size it was laid out with, or takes its text's.
+enum class Sizing { AsLaidOut, ToText };
 
 struct LabelLayout
 {
@@ -21,22 +25,16 @@ struct LabelLayout
     double points;
     bool bold;
     Qt::Alignment alignment;
-    bool sizesToText;
+    Sizing sizing;
     bool showsVersion; // the one label whose text the form sets
 };
 
-// A label that sizes itself to its text takes its text's size; one aligned
-// to the right keeps its right edge, any other its left edge.
+// A label that sizes itself to its text takes its text's size at the top
+// of its place, at the right edge if aligned there, else at the left.
 void fitToText(QLabel* label)
 {
-    const QSize text = label->sizeHint();
-    QRect area = label->geometry();
-    if (label->alignment() & Qt::AlignRight)
-        area.setLeft(area.right() + 1 - text.width());
-    else
-        area.setWidth(text.width());
-    area.setHeight(text.height());
-    label->setGeometry(area);
+    label->setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, label->alignment(), label->sizeHint(), label->geometry()));
 }
 
 } // namespace
@@ -47,7 +45,6 @@ SplashWindow::SplashWindow(SplashForm& splash, Navigator& navigator, HandlerGate
 {
     // No title bar to name it, so screen readers are given the name.
     setAccessibleName(QStringLiteral("Presentación de Crucirco"));
-    setAutoFillBackground(true);
     QPalette purple = palette();
     purple.setColor(QPalette::Window, kPurple);
     setPalette(purple);
@@ -68,28 +65,30 @@ SplashWindow::SplashWindow(SplashForm& splash, Navigator& navigator, HandlerGate
 
     const LabelLayout labels[] = {
         {"lblLicenseTo", "Con licencia para quien juega", 120, 240, 6855, 255, fonts::kArial, 8.25, false,
-         Qt::AlignRight, false, false},
+         Qt::AlignRight, Sizing::AsLaidOut, false},
         {"lblCompanyProduct", "Velquor\u2122", 2355, 705, 1995, 435, fonts::kArial, 18, true, Qt::AlignLeft,
-         true, false},
+         Sizing::ToText, false},
         {"lblProductName", "Crucirco", 2400, 1140, 2220, 675, fonts::kVerdana, 27.75, true, Qt::AlignLeft,
-         true, false},
+         Sizing::ToText, false},
         {"lblPlatform", "Para Windows 95/98/NT/2000/XP", 3165, 2340, 3690, 285, fonts::kArial, 12, true,
-         Qt::AlignRight, true, false},
-        {"lblVersion", "Version ", 5910, 2700, 945, 285, fonts::kArial, 12, true, Qt::AlignRight, true, true},
+         Qt::AlignRight, Sizing::ToText, false},
+        {"lblVersion", "Version ", 5910, 2700, 945, 285, fonts::kArial, 12, true, Qt::AlignRight,
+         Sizing::ToText, true},
         {"lblCopyright", "Copyright © 2026 Velquor", 4560, 3060, 2415, 255, fonts::kArial, 8.25, false,
-         Qt::AlignLeft, false, false},
+         Qt::AlignLeft, Sizing::AsLaidOut, false},
         {"lblCompany", "Velquor Company", 4560, 3270, 2415, 255, fonts::kArial, 8.25, false, Qt::AlignLeft,
-         false, false},
-        {"lblWarning", "", 240, 3660, 6735, 195, fonts::kArial, 8.25, false, Qt::AlignLeft, false, false},
+         Sizing::AsLaidOut, false},
+        {"lblWarning", "", 240, 3660, 6735, 195, fonts::kArial, 8.25, false, Qt::AlignLeft, Sizing::AsLaidOut,
+         false},
     };
+    // The labels stand on the frame, whose green is their background too.
     for (const LabelLayout& l : labels) {
         auto* label = new QLabel(QString::fromUtf8(l.text), frame);
         label->setObjectName(QString::fromLatin1(l.name));
         label->setFont(fonts::face(l.family, l.points, l.bold));
         label->setAlignment(l.alignment | Qt::AlignTop);
-        label->setAutoFillBackground(true);
         label->setGeometry(Twips::rect(l.left, l.top, l.width, l.height));
-        if (l.sizesToText)
+        if (l.sizing == Sizing::ToText)
             fitToText(label);
         if (l.showsVersion)
             lblVersion_ = label;
@@ -97,7 +96,6 @@ SplashWindow::SplashWindow(SplashForm& splash, Navigator& navigator, HandlerGate
 
     auto* timer1 = new QTimer(this);
     timer1->setObjectName(QStringLiteral("Timer1"));
-    timer1->setSingleShot(true);
     timer1->setInterval(SplashForm::kCloseAfterMs);
     timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may close the splash up to 5 % early
     connect(timer1, &QTimer::timeout, this, [this] { forward([this] { splash_.Timer1_Timer(); }); });
@@ -114,11 +112,8 @@ void SplashWindow::refresh()
 void SplashWindow::keyPressEvent(QKeyEvent* event)
 {
     // A character key, not a bare Shift or an arrow.
-    if (event->text().isEmpty()) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    forward([this] { splash_.Form_KeyPress(); });
+    if (!event->text().isEmpty())
+        forward([this] { splash_.Form_KeyPress(); });
 }
 
 } // namespace crucirco
