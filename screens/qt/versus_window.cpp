@@ -32,7 +32,8 @@ VersusWindow::VersusWindow(VersusForm& screen, Navigator& navigator, HandlerGate
     , screen_(screen)
 {
     // To a screen reader the four options are one group, "Dificultad"; as
-    // the only options in it, they exclude one another.
+    // the only options in it, they exclude one another. Qt sizes the group
+    // to hold them as it is first shown.
     auto* difficulties = new NamedGroup(QStringLiteral("Dificultad"), client());
     difficulties->move(Twips::point(120, kOptions[0].top));
     for (const OptionLayout& o : kOptions) {
@@ -44,7 +45,6 @@ VersusWindow::VersusWindow(VersusForm& screen, Navigator& navigator, HandlerGate
         connect(button, &QRadioButton::clicked, this,
                 [this, difficulty] { forward([this, difficulty] { screen_.Option_Click(difficulty); }); });
     }
-    difficulties->adjustSize();
     check1_ = new QCheckBox(QStringLiteral("Empieza el usuario"), client());
     check1_->setObjectName(QStringLiteral("Check1"));
     check1_->setGeometry(Twips::rect(120, 3000, 2175, 375));
