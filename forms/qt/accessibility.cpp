@@ -130,12 +130,8 @@ Announcer::Announcer(QWidget* parent)
     , notice_(new Notice(this))
     , line_(new UnpaintedLabel(notice_))
 {
-    setObjectName(QStringLiteral("aviso"));
     setAccessibleName(QStringLiteral("Avisos"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(0, 0, 1, 1);
-    notice_->setGeometry(0, 0, 1, 1);
-    line_->setGeometry(0, 0, 1, 1);
+    setGeometry(kFootprint);
     // Shown with the first message: shown with its window, it would be read
     // out empty as the window opens.
     notice_->hide();

@@ -67,6 +67,10 @@ class Announcer final : public QWidget
 {
 public:
     static constexpr int kGatherMs = 250;
+    // A pixel at the top left of its parent: the notice and its line are
+    // clipped to it, so neither the pointer nor a screen reader's review
+    // finds them over the window's own controls.
+    static constexpr QRect kFootprint{0, 0, 1, 1};
 
     explicit Announcer(QWidget* parent);
     ~Announcer() override;
