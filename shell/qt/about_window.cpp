@@ -51,11 +51,9 @@ AboutWindow::AboutWindow(AboutForm& about, Navigator& navigator, HandlerGate& ga
     : FormWindow(about, navigator, gate)
     , about_(about)
 {
-    setModal(false);
-
+    // Beneath every control, which stand over it.
     auto* separator = new EtchedLine(this);
     separator->setGeometry(rect());
-    separator->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     // A picture to screen readers, as the other windows' logo.
     QLabel* icon = placeLabel(new PictureLabel(QStringLiteral("#"), this), "Label1", 240, 120, 495, 855);
