@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
+#include <utility>
 
 #include "screens/qt/two_player_window.h"
 #include "screens/qt/versus_window.h"
@@ -24,8 +25,6 @@ using Windows = WindowClasses<SplashWindow, MainMenuWindow, VersusWindow, TwoPla
 // Centres the whole window on the screen, its frame and title bar included.
 void centreOnScreen(QWidget* widget, const QMargins& frame)
 {
-    if (widget->layout())
-        widget->layout()->activate();
     widget->adjustSize();
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
@@ -53,8 +52,9 @@ public:
 private:
     static QMargins& lastFrame(bool titleBar)
     {
-        static QMargins frames[2];
-        return frames[titleBar ? 1 : 0];
+        static QMargins titled;
+        static QMargins untitled;
+        return titleBar ? titled : untitled;
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -62,13 +62,10 @@ private:
         auto* window = static_cast<QWindow*>(watched);
         if (event->type() != QEvent::Expose || !window->isExposed())
             return false;
-        window->removeEventFilter(this);
-        QMargins& last = lastFrame(titleBar_);
-        if (window->frameMargins() != last) {
-            last = window->frameMargins();
-            centreOnScreen(widget_, last);
-        }
-        deleteLater();
+        const QMargins frame = window->frameMargins();
+        if (std::exchange(lastFrame(titleBar_), frame) != frame)
+            centreOnScreen(widget_, frame);
+        deleteLater(); // and so stops watching
         return false;
     }
 
