@@ -2,8 +2,8 @@
 
 #include <QList>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTextLayout>
-#include <utility>
 
 #include "forms/qt/fonts.h"
 
@@ -15,41 +15,34 @@ namespace {
 // indicator, in pixels: as close as the classic controls draw it.
 constexpr int kIndicatorSpacing = 3;
 
-// The lines a wrapped text breaks into, as Qt breaks them, each as the part
-// of the text it came from (mnemonic marks included, trailing blanks left
-// out).
+// The lines a word-wrapped text breaks into, as Qt breaks them, each as the
+// part of the text it came from (mnemonic marks included, trailing blanks
+// left out).
 QStringList wrappedLines(const QString& text, int flags, const QFont& font, QPaintDevice* device, int width)
 {
-    // What is shown, and for each shown character where it stands in the text.
+    // What is shown, and for each shown character where its part of the text
+    // begins, its mnemonic mark included; last, where the text ends.
     const bool mnemonics = flags & (Qt::TextShowMnemonic | Qt::TextHideMnemonic);
     QString shown;
     QList<qsizetype> from;
     for (qsizetype i = 0; i < text.size(); ++i) {
+        from << i;
         if (mnemonics && text[i] == u'&' && i + 1 < text.size())
             ++i;
         shown += text[i] == u'\n' ? QChar(QChar::LineSeparator) : text[i];
-        from << i;
     }
+    from << text.size();
+    static const QRegularExpression trailingBlanks(QStringLiteral("\\s+$"));
+    QStringList lines;
     QTextLayout layout(shown, font, device);
-    QTextOption option;
-    option.setWrapMode(flags & Qt::TextWrapAnywhere ? QTextOption::WrapAnywhere : QTextOption::WordWrap);
-    layout.setTextOption(option);
-    QList<std::pair<qsizetype, qsizetype>> spans;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width);
-        spans.append({line.textStart(), line.textStart() + line.textLength()});
+        const qsizetype first = from[line.textStart()];
+        const qsizetype last = from[line.textStart() + line.textLength()];
+        lines << text.sliced(first, last - first).remove(trailingBlanks);
     }
     layout.endLayout();
-    QStringList lines;
-    for (const auto& [start, end] : spans) {
-        const qsizetype first = start == 0 ? 0 : from[start - 1] + 1;
-        const qsizetype last = end == 0 ? 0 : from[end - 1] + 1;
-        QString line = text.mid(first, last - first);
-        while (!line.isEmpty() && line.back().isSpace())
-            line.chop(1);
-        lines << line;
-    }
     return lines;
 }
 
@@ -59,9 +52,8 @@ void ClassicStyle::drawItemText(QPainter* painter, const QRect& rect, int flags,
                                 bool enabled, const QString& text, QPalette::ColorRole role) const
 {
     const QStringList lines =
-        flags & (Qt::TextWordWrap | Qt::TextWrapAnywhere)
-            ? wrappedLines(text, flags, painter->font(), painter->device(), rect.width())
-            : QStringList{};
+        flags & Qt::TextWordWrap ? wrappedLines(text, flags, painter->font(), painter->device(), rect.width())
+                                 : QStringList{};
     if (lines.size() < 2) {
         QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, role);
         return;
@@ -69,16 +61,14 @@ void ClassicStyle::drawItemText(QPainter* painter, const QRect& rect, int flags,
     // Each line is written on its own, from the top of its place.
     const qreal pitch = fonts::linePitch(painter->font(), painter->device()->devicePixelRatioF());
     const qreal height = pitch * lines.size();
+    // The game's wrapped texts stand at the top or in the middle.
     qreal top = rect.top();
-    if (flags & Qt::AlignBottom)
-        top = rect.bottom() + 1 - height;
-    else if (flags & Qt::AlignVCenter)
+    if (flags & Qt::AlignVCenter)
         top += (rect.height() - height) / 2;
-    const int lineFlags = (flags & ~(Qt::AlignVertical_Mask | Qt::TextWordWrap | Qt::TextWrapAnywhere))
-                          | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
+    const int lineFlags = (flags & ~(Qt::AlignVertical_Mask | Qt::TextWordWrap)) | Qt::AlignTop
+                          | Qt::TextSingleLine | Qt::TextDontClip;
     for (const QString& line : lines) {
         painter->save();
-        painter->setClipRect(rect, Qt::IntersectClip);
         painter->translate(0, top - rect.top());
         QProxyStyle::drawItemText(painter, rect, lineFlags, palette, enabled, line, role);
         painter->restore();
