@@ -122,7 +122,6 @@ void QtWindowHost::retire(QWidget* widget)
         return;
     for (QTimer* timer : widget->findChildren<QTimer*>())
         timer->stop();
-    widget->setEnabled(false);
     widget->hide();
     retired_.emplace_back(widget);
 }

@@ -67,6 +67,8 @@ public:
     void programEnded() override;
 
 private:
+    // Takes a window off the screen, its timers stopped, to be deleted once
+    // no handler is running.
     void retire(QWidget* widget);
     void whenIdle();
 

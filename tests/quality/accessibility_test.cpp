@@ -189,7 +189,7 @@ private slots:
     {
         DesktopProgram game(boxes);
         QTest::keyClick(child(open(game, Window::MainMenu), "cmdVsMaquina"), Qt::Key_Return);
-        QVERIFY(!game.host().window(Window::MainMenu));
+        QVERIFY(!game.host().window(Window::MainMenu) && game.host().window(Window::VersusMachine));
         QWidget* versus = open(game, Window::VersusMachine);
         child(versus, "cmdReiniciar")->setFocus();
         // Option2 is the one selected; Option4, once selected, comes after "Empieza el usuario".
