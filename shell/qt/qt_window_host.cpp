@@ -61,12 +61,12 @@ private:
     {
         auto* window = static_cast<QWindow*>(watched);
         if (event->type() != QEvent::Expose || !window->isExposed())
-            return false;
+            return QObject::eventFilter(watched, event);
         const QMargins frame = window->frameMargins();
         if (std::exchange(lastFrame(titleBar_), frame) != frame)
             centreOnScreen(widget_, frame);
         deleteLater(); // and so stops watching
-        return false;
+        return QObject::eventFilter(watched, event);
     }
 
     QWidget* widget_;
@@ -143,10 +143,9 @@ void QtWindowHost::lastWindowUnloaded()
 
 void QtWindowHost::programEnded()
 {
-    for (QPointer<QWidget>& widget : windows_) {
+    // The windows go with the host, once the event loop has ended.
+    for (QPointer<QWidget>& widget : windows_)
         retire(widget);
-        widget = nullptr;
-    }
     QCoreApplication::exit(0);
 }
 
