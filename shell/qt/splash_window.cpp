@@ -15,6 +15,9 @@ const QColor kDarkGreen(0, 64, 0);
 
 // A label keeps the size it was laid out with, or takes its text's.
 enum class Sizing { AsLaidOut, ToText };
+// A label shows the caption it was laid out with, or the version the form
+// gives it.
+enum class Caption { AsLaidOut, Version };
 
 struct LabelLayout
 {
@@ -23,10 +26,10 @@ struct LabelLayout
     int left, top, width, height;
     const QString& family;
     double points;
-    bool bold;
+    QFont::Weight weight;
     Qt::Alignment alignment;
     Sizing sizing;
-    bool showsVersion; // the one label whose text the form sets
+    Caption caption;
 };
 
 // A label that sizes itself to its text takes its text's size at the top
@@ -64,33 +67,33 @@ SplashWindow::SplashWindow(SplashForm& splash, Navigator& navigator, HandlerGate
     addLogo(frame, {360, 795, 1455, 1545});
 
     const LabelLayout labels[] = {
-        {"lblLicenseTo", "Con licencia para quien juega", 120, 240, 6855, 255, fonts::kArial, 8.25, false,
-         Qt::AlignRight, Sizing::AsLaidOut, false},
-        {"lblCompanyProduct", "Velquor\u2122", 2355, 705, 1995, 435, fonts::kArial, 18, true, Qt::AlignLeft,
-         Sizing::ToText, false},
-        {"lblProductName", "Crucirco", 2400, 1140, 2220, 675, fonts::kVerdana, 27.75, true, Qt::AlignLeft,
-         Sizing::ToText, false},
-        {"lblPlatform", "Para Windows 95/98/NT/2000/XP", 3165, 2340, 3690, 285, fonts::kArial, 12, true,
-         Qt::AlignRight, Sizing::ToText, false},
-        {"lblVersion", "Version ", 5910, 2700, 945, 285, fonts::kArial, 12, true, Qt::AlignRight,
-         Sizing::ToText, true},
-        {"lblCopyright", "Copyright © 2026 Velquor", 4560, 3060, 2415, 255, fonts::kArial, 8.25, false,
-         Qt::AlignLeft, Sizing::AsLaidOut, false},
-        {"lblCompany", "Velquor Company", 4560, 3270, 2415, 255, fonts::kArial, 8.25, false, Qt::AlignLeft,
-         Sizing::AsLaidOut, false},
-        {"lblWarning", "", 240, 3660, 6735, 195, fonts::kArial, 8.25, false, Qt::AlignLeft, Sizing::AsLaidOut,
-         false},
+        {"lblLicenseTo", "Con licencia para quien juega", 120, 240, 6855, 255, fonts::kArial, 8.25,
+         QFont::Normal, Qt::AlignRight, Sizing::AsLaidOut, Caption::AsLaidOut},
+        {"lblCompanyProduct", "Velquor\u2122", 2355, 705, 1995, 435, fonts::kArial, 18, QFont::Bold,
+         Qt::AlignLeft, Sizing::ToText, Caption::AsLaidOut},
+        {"lblProductName", "Crucirco", 2400, 1140, 2220, 675, fonts::kVerdana, 27.75, QFont::Bold,
+         Qt::AlignLeft, Sizing::ToText, Caption::AsLaidOut},
+        {"lblPlatform", "Para Windows 95/98/NT/2000/XP", 3165, 2340, 3690, 285, fonts::kArial, 12,
+         QFont::Bold, Qt::AlignRight, Sizing::ToText, Caption::AsLaidOut},
+        {"lblVersion", "Version ", 5910, 2700, 945, 285, fonts::kArial, 12, QFont::Bold, Qt::AlignRight,
+         Sizing::ToText, Caption::Version},
+        {"lblCopyright", "Copyright © 2026 Velquor", 4560, 3060, 2415, 255, fonts::kArial, 8.25,
+         QFont::Normal, Qt::AlignLeft, Sizing::AsLaidOut, Caption::AsLaidOut},
+        {"lblCompany", "Velquor Company", 4560, 3270, 2415, 255, fonts::kArial, 8.25, QFont::Normal,
+         Qt::AlignLeft, Sizing::AsLaidOut, Caption::AsLaidOut},
+        {"lblWarning", "", 240, 3660, 6735, 195, fonts::kArial, 8.25, QFont::Normal, Qt::AlignLeft,
+         Sizing::AsLaidOut, Caption::AsLaidOut},
     };
     // The labels stand on the frame, whose green is their background too.
     for (const LabelLayout& l : labels) {
         auto* label = new QLabel(QString::fromUtf8(l.text), frame);
         label->setObjectName(QString::fromLatin1(l.name));
-        label->setFont(fonts::face(l.family, l.points, l.bold));
+        label->setFont(fonts::face(l.family, l.points, l.weight == QFont::Bold));
         label->setAlignment(l.alignment | Qt::AlignTop);
         label->setGeometry(Twips::rect(l.left, l.top, l.width, l.height));
         if (l.sizing == Sizing::ToText)
             fitToText(label);
-        if (l.showsVersion)
+        if (l.caption == Caption::Version)
             lblVersion_ = label;
     }
 
