@@ -31,17 +31,24 @@ QByteArray withWindowsMetrics(QByteArray face)
     // fsSelection), and the sizes of its bitmap strikes when it has any (the
     // EBLC table). The copy lacks both: the flag is cleared and the strikes'
     // tables are renamed out of sight; the outlines it is drawn from stay.
-    if (face.size() < 12)
+    //
+    // The table directory: the number of tables at byte 4, and from byte 12
+    // a record of 16 bytes for each, its tag first and its offset at byte 8.
+    // A face cut short is left as it is.
+    const QByteArray count = face.mid(0x4, 0x2);
+    if (count.size() != 0x2)
         return face;
-    const int tables = qFromBigEndian<quint16>(face.constData() + 4);
-    for (int i = 0; i < tables && 12 + 16 * (i + 1) <= face.size(); ++i) {
-        const qsizetype record = 12 + 16 * i;
-        const QByteArrayView tag(face.constData() + record, 4);
-        const qsizetype offset = qFromBigEndian<quint32>(face.constData() + record + 8);
-        if (tag == "OS/2" && offset + 64 <= face.size())
-            face[offset + 63] = static_cast<char>(face[offset + 63] & ~0x80);
+    const qsizetype end = 0xC + 0x10 * qFromBigEndian<quint16>(count.constData());
+    for (qsizetype at = 0xC; at != end; at += 0x10) {
+        const QByteArray record = face.mid(at, 0x10);
+        if (record.size() != 0x10)
+            return face;
+        const QByteArray tag = record.left(0x4);
+        const qsizetype offset = qFromBigEndian<quint32>(record.constData() + 0x8);
+        if (tag == "OS/2" && face.mid(offset, 0x40).size() == 0x40)
+            face[offset + 0x3F] = static_cast<char>(face[offset + 0x3F] & ~0x80);
         else if (tag == "EBLC" || tag == "EBDT")
-            face[record] = 'x';
+            face[at] = 'x';
     }
     return face;
 }
