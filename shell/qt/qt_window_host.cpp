@@ -59,10 +59,10 @@ private:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        auto* window = static_cast<QWindow*>(watched);
-        if (event->type() != QEvent::Expose || !window->isExposed())
+        // The first expose event is the window coming on screen.
+        if (event->type() != QEvent::Expose)
             return QObject::eventFilter(watched, event);
-        const QMargins frame = window->frameMargins();
+        const QMargins frame = static_cast<QWindow*>(watched)->frameMargins();
         if (std::exchange(lastFrame(titleBar_), frame) != frame)
             centreOnScreen(widget_, frame);
         deleteLater(); // and so stops watching
@@ -157,11 +157,8 @@ void QtWindowHost::whenIdle()
             widget->deleteLater();
     }
     retired_.clear();
-    if (endWhenIdle_) {
-        endWhenIdle_ = false;
-        if (program_ && !program_->anyLoaded())
-            QCoreApplication::exit(0);
-    }
+    if (std::exchange(endWhenIdle_, false) && program_ && !program_->anyLoaded())
+        QCoreApplication::exit(0);
 }
 
 } // namespace crucirco
