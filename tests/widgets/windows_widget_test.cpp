@@ -140,7 +140,15 @@ class WindowTests final : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { prepareApplication(*qApp); }
+    // The program names the desktop entry the game installs, and a box over no window of the game has
+    // the game's icon.
+    void initTestCase()
+    {
+        prepareApplication(*qApp);
+        const QString entry = QGuiApplication::desktopFileName() + ".desktop";
+        QVERIFY2(QFile::exists(CRUCIRCO_DESKTOP_ENTRIES "/" + entry), qPrintable(entry));
+        QVERIFY(!QApplication::windowIcon().isNull());
+    }
     void cleanup() { QVERIFY(!exitRequested()); } // every test keeps a window open, so the program goes on
 
     // No window can be resized; the game screens' menus carry their
