@@ -78,17 +78,16 @@ AboutWindow::AboutWindow(AboutForm& about, Navigator& navigator, HandlerGate& ga
     auto* ok = new WrappingButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(Twips::rect(4245, 2520, 1260, 345));
-    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { forward([this] { about_.cmdOK_Click(); }); });
 
     auto* sysInfo = new WrappingButton(QStringLiteral("&Info del sisitema..."), this);
     sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     sysInfo->setGeometry(Twips::rect(4260, 3000, 1245, 465));
-    // In a dialog every button is an auto-default one: the default frame
-    // follows the focus to this button and back to OK.
+    // In a dialog every button is an auto-default one, and the first in the
+    // tab order, OK, is the default as the dialog opens and takes the focus:
+    // the default frame follows the focus to this button and back to OK.
     connect(sysInfo, &QPushButton::clicked, this, [this] { forward([this] { about_.cmdSysInfo_Click(); }); });
 
-    ok->setFocus();
     refresh();
 }
 
