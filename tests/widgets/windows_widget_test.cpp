@@ -6,6 +6,7 @@
 
 #include "crucirco/version.h"
 #include "forms/qt/qt_text.h"
+#include "screens/qt/versus_window.h"
 #include "tests/widgets/widget_rig.h"
 
 const QString kPressRestart = "box Crucirco | Presione reiniciar para jugar una nueva partida | OK";
@@ -216,7 +217,7 @@ private slots:
         QVERIFY(shown(game, Window::VersusMachine) && two->isVisible()
                 && QTest::qWaitForWindowActive(versus));
         QTRY_COMPARE(countMarks(versus, u'X'), 1);
-        QVERIFY(sinceOpen.elapsed() >= 90 && !timer1(versus)->isActive());
+        QVERIFY(sinceOpen.elapsed() >= VersusWindow::kMoveDelayMs && !timer1(versus)->isActive());
         int free = 0;
         while (!cell(versus, free)->text().isEmpty())
             ++free;
