@@ -1,5 +1,6 @@
 #include "forms/qt/classic_style.h"
 
+#include <QDialogButtonBox>
 #include <QList>
 #include <QPainter>
 #include <QRegularExpression>
@@ -88,6 +89,8 @@ int ClassicStyle::styleHint(StyleHint hint, const QStyleOption* option, const QW
 {
     if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
         return 0;
+    if (hint == SH_DialogButtonLayout)
+        return QDialogButtonBox::WinLayout;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 

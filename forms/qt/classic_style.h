@@ -9,7 +9,8 @@ namespace crucirco {
 // measures it (fonts::linePitch), where Qt rounds each line's place up to a
 // whole pixel; option buttons and check boxes keep their captions close to
 // the indicator, so that "Dificultad máxima" fits the width it was laid out
-// with; buttons in message boxes carry no icons.
+// with; buttons in message boxes carry no icons and stand in the order of
+// the game's own boxes, OK before Cancel, whatever the desktop's order.
 class ClassicStyle final : public QProxyStyle
 {
 public:

@@ -34,8 +34,8 @@ QMessageBox::StandardButton runBox(std::string_view title, std::string_view text
     const QPointer<QWidget> owner = QApplication::activeWindow();
     QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), buttons, owner);
     box.setFont(fonts::windowDefault());
-    // Enter presses the default button, OK, until the focus moves to Cancel.
-    box.setDefaultButton(QMessageBox::Ok);
+    // Enter presses the default button, OK, the first in the style's order,
+    // until the focus moves to Cancel.
     // The box sizes itself to its layout, which a row as wide as the title
     // needs widens.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
