@@ -40,9 +40,10 @@ void askForBorderWithoutTitle(QWidget* window)
 #if defined(CRUCIRCO_XCB) && QT_CONFIG(xcb)
     // Qt asks an X window manager for a border only together with a title
     // bar; the window manager's decoration hints can ask for the border alone.
+    // Only the xcb platform has an X connection to give; offscreen may have
+    // the interface, without a connection.
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection =
-        x11 && QGuiApplication::platformName() == QLatin1String("xcb") ? x11->connection() : nullptr;
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
     if (!connection)
         return;
     static constexpr char kHints[] = "_MOTIF_WM_HINTS";
