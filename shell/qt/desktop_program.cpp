@@ -20,9 +20,6 @@ void prepareApplication(QApplication& app)
     // desktop entry expects; a Wayland compositor matches the entry by this.
     QGuiApplication::setDesktopFileName(toQString(version::kApplicationId));
     QApplication::setWindowIcon(windowIcon(rowOf(Window::MainMenu)));
-    // The program decides itself when it ends: with its last window, once
-    // the handler at work is done, or at once on "Salir".
-    QApplication::setQuitOnLastWindowClosed(false);
 
     auto* translator = new QTranslator(&app);
     if (translator->load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -46,7 +46,10 @@ private:
 // Puts the program's windows on the screen with Qt Widgets. A window being
 // unloaded is hidden and its timers stopped at once; it is destroyed only
 // when the outermost handler has returned, so no handler ever runs on in a
-// destroyed window.
+// destroyed window. The host alone ends the event loop: with the program's
+// last window, once the handler at work is done, or at once on "Salir". A
+// window leaves by being hidden, and refuses the close from its title bar,
+// so Qt's own rule of quitting with the last closed window never applies.
 class QtWindowHost final : public QObject, public WindowHost
 {
     Q_OBJECT
