@@ -28,8 +28,6 @@ public:
         std::forward<Handler>(handler)();
     }
 
-    bool idle() const { return depth_ == 0; }
-
     // Called each time the outermost handler has returned.
     std::function<void()> whenIdle;
 

@@ -130,15 +130,11 @@ void QtWindowHost::windowUnloaded(Window window)
 {
     retire(windows_[indexOf(window)]);
     windows_[indexOf(window)] = nullptr;
-    if (gate_.idle())
-        whenIdle();
 }
 
 void QtWindowHost::lastWindowUnloaded()
 {
     endWhenIdle_ = true;
-    if (gate_.idle())
-        whenIdle();
 }
 
 void QtWindowHost::programEnded()
@@ -157,7 +153,9 @@ void QtWindowHost::whenIdle()
             widget->deleteLater();
     }
     retired_.clear();
-    if (std::exchange(endWhenIdle_, false) && program_ && !program_->anyLoaded())
+    // Once the last window has gone, a handler may still have loaded another
+    // before it returned, as the splash's timer loads the main menu.
+    if (endWhenIdle_ && program_ && !program_->anyLoaded())
         QCoreApplication::exit(0);
 }
 
