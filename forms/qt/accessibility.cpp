@@ -34,7 +34,7 @@ public:
             return;
         // Played from the event loop, as a click is: a move may open a box,
         // and the screen reader's call must not wait until it is closed.
-        QTimer::singleShot(0, label(), [label = label()] { emit label->clicked(); });
+        QMetaObject::invokeMethod(label(), &SpokenLabel::clicked, Qt::QueuedConnection);
     }
 
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
@@ -54,7 +54,7 @@ public:
 
 QAccessibleInterface* makeInterface(const QString& key, QObject* object)
 {
-    if (!object || !object->isWidgetType())
+    if (!object->isWidgetType())
         return nullptr;
     auto* widget = static_cast<QWidget*>(object);
     if (auto* label = qobject_cast<SpokenLabel*>(widget))
@@ -120,9 +120,9 @@ QString SpokenLabel::spokenName() const
 
 void SpokenLabel::mouseReleaseEvent(QMouseEvent* event)
 {
+    // A label's own handling only selects text, which these labels never do.
     if (pressable_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
-    QLabel::mouseReleaseEvent(event);
 }
 
 Announcer::Announcer(QWidget* parent)
