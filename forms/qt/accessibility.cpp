@@ -95,8 +95,7 @@ void installAccessibility()
 {
     // Qt asks its own factory first for each class, from the most derived:
     // this one is asked about the program's own classes before Qt's, and
-    // about plain windows, which Qt's leaves to the fallback. Qt keeps a
-    // factory installed twice once.
+    // about plain windows, which Qt's leaves to the fallback.
     QAccessible::installFactory(makeInterface);
 }
 
