@@ -47,9 +47,8 @@ void type(QWidget* window, std::initializer_list<Qt::Key> keys)
 }
 
 // What has been played on a screen before it is drawn: on the two-player
-// screen a win for each, the cross's and then the circle's, which begins
-// the next game; on the versus screen a harder machine that lets the user
-// begin.
+// screen a win for each player, the cross's first, both along the top row;
+// on the versus screen a harder machine that lets the user begin.
 void playBefore(QWidget* window, Window id)
 {
     const auto press = [window](const char* name) {
@@ -67,8 +66,8 @@ void playBefore(QWidget* window, Window id)
     }
 }
 
-// A message box as the game raises it, drawn from inside its own event loop
-// and then closed.
+// A message box as the game raises it, drawn into FILE from inside its own
+// event loop and then closed.
 bool drawBox(const QString& file, const std::function<void(QtMessageBoxes&)>& raise)
 {
     bool saved = false;
@@ -80,6 +79,10 @@ bool drawBox(const QString& file, const std::function<void(QtMessageBoxes&)>& ra
     });
     QtMessageBoxes boxes;
     raise(boxes);
+    if (saved)
+        std::printf("%s\n", qPrintable(file));
+    else
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
     return saved;
 }
 
@@ -140,12 +143,11 @@ int main(int argc, char** argv)
             std::printf("%s\n", qPrintable(file));
         }
     }
-    const auto title = texts::kAppTitle;
     if (!drawBox(folder + QStringLiteral("/boxInform.png"),
-                 [title](QtMessageBoxes& boxes) { boxes.inform(title, texts::kCrossWins); }))
+                 [](QtMessageBoxes& boxes) { boxes.inform(texts::kAppTitle, texts::kCrossWins); }))
         ++failures;
     if (!drawBox(folder + QStringLiteral("/boxConfirm.png"),
-                 [title](QtMessageBoxes& boxes) { boxes.confirm(title, texts::kConfirmExit); }))
+                 [](QtMessageBoxes& boxes) { boxes.confirm(texts::kAppTitle, texts::kConfirmExit); }))
         ++failures;
     return failures == 0 ? 0 : 1;
 }
