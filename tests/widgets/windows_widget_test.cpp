@@ -48,7 +48,7 @@ void answerBoxes(QObject* watcher, const std::function<void(QMessageBox&)>& answ
     });
 }
 
-// The captions and keys of a window's menus, "&Archivo: &Jugar de nuevo F2".
+// The names, captions and keys of a window's menu items, "mnuAgain &Archivo: &Jugar de nuevo F2".
 QStringList menuKeys(const QWidget* window)
 {
     QStringList keys;
@@ -57,7 +57,8 @@ QStringList menuKeys(const QWidget* window)
         auto* menu = qobject_cast<QMenu*>(action->parent());
         if (!menu || action->shortcut().isEmpty())
             continue;
-        QString key = menu->title() + ": " + action->text() + ' ' + action->shortcut().toString();
+        QString key = action->objectName() + ' ' + menu->title() + ": " + action->text() + ' '
+                      + action->shortcut().toString();
         if (menu->font() != bar->font())
             key += " in a face of its own";
         keys << key;
@@ -156,10 +157,11 @@ private slots:
     // captions and keys (what the keys do is played below).
     void everyWindowKeepsItsSizeAndMenus()
     {
-        const QStringList gameMenu{"&Archivo: &Jugar de nuevo F2", "&Archivo: &Menú principal F8",
-                                   "&Archivo: &Salir F4", "Ayuda: Acerca... F1"};
+        const QStringList gameMenu{"mnuAgain &Archivo: &Jugar de nuevo F2",
+                                   "mnuPPal &Archivo: &Menú principal F8", "mnuEnd &Archivo: &Salir F4",
+                                   "mnuAbout Ayuda: Acerca... F1"};
         QStringList twoPlayerMenu = gameMenu;
-        twoPlayerMenu[2] = "&Archivo: Salir F4";
+        twoPlayerMenu[2] = "mnuEnd &Archivo: Salir F4";
         ScriptedGame game;
         for (const WindowRow& row : kWindows) {
             QWidget* window = showWindow(game.desktop, row.id);
