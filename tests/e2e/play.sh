@@ -84,7 +84,9 @@ unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER QT_SCALE_FACTOR Q
 # No reset when the last client goes: a client arriving during one is turned away.
 Xvfb -noreset -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" & pids+=($!)
 wait_for "no X display could be started" 'cat "$work/display"'; export DISPLAY=:$got
-openbox --sm-disable >"$work/openbox.log" 2>&1 & pids+=($!)
+# Openbox centres a new window in the free area itself; told not to, it leaves centring to the game.
+printf '<openbox_config xmlns="http://openbox.org/3.4/rc"><placement><center>no</center></placement></openbox_config>\n' >"$work/rc.xml"
+openbox --sm-disable --config-file "$work/rc.xml" >"$work/openbox.log" 2>&1 & pids+=($!)
 wait_for "openbox did not start" 'xprop -root _NET_SUPPORTING_WM_CHECK | grep "window id"'
 
 start
