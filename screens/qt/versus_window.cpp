@@ -53,8 +53,9 @@ VersusWindow::VersusWindow(VersusForm& screen, Navigator& navigator, HandlerGate
 
     // Focus moves through the controls in the order the layout gives them:
     // from "Jugar de nuevo" to the first three difficulties, the other
-    // button, "Empieza el usuario" and "Dificultad máxima" last. Created in
-    // the order of their places, they need two moves.
+    // button, "Empieza el usuario" and "Dificultad máxima" last. The game
+    // window made both buttons before the difficulties, so two moves give
+    // that order.
     setTabOrder(option(Difficulty::High), command1());
     setTabOrder(command1(), check1_);
 
