@@ -112,14 +112,18 @@ std::optional<int> cellForKey(int key, bool keypad)
     return (2 - digit / 3) * 3 + digit % 3;
 }
 
+// What a cell is called: its place, then its mark.
+SpokenLabel::Namer cellNamer(int index)
+{
+    return [index](const QString& caption) {
+        return capitalised(place(index)) + QStringLiteral(": ") + markInWords(caption);
+    };
+}
+
 } // namespace
 
 CellLabel::CellLabel(int index, QWidget* parent)
-    : SpokenLabel(
-        [index](const QString& caption) {
-            return capitalised(place(index)) + QStringLiteral(": ") + markInWords(caption);
-        },
-        true, parent)
+    : SpokenLabel(cellNamer(index), true, parent)
 {
 }
 
