@@ -5,6 +5,7 @@ assets/make-assets.py byte for byte as committed, so pictures and script never d
     check_pictures.py --assets DIR [--redraw-into SCRATCH]    the source tree's assets/
     check_pictures.py --hicolor DIR                           an installed hicolor theme
 """
+
 import argparse
 import filecmp
 import os

@@ -12,7 +12,6 @@ import ctypes, os, signal, subprocess, sys  # noqa: E401
 import pyatspi
 from gi.repository import GLib
 
-
 signal.alarm(60)  # the watchdog: a run that hangs is ended, and fails
 dies_with_this = dict(preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGKILL))  # however this ends
 xvfb = subprocess.Popen(
