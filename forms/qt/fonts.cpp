@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QtEndian>
 #include <cmath>
@@ -11,15 +12,15 @@ namespace crucirco::fonts {
 
 namespace {
 
-// Wine ships a face with Tahoma's metrics; fontconfig does not know its
-// folder, so it is added to the program's own font list. (Wine's classic
-// window font is left out: it is drawn from bitmaps and falls apart on
-// screens that scale.) The stand-in for IceAgeD is installed, but is
-// measured the wrong way for the layouts, like Tahoma (withWindowsMetrics).
-const char* const kRemeasuredFaces[] = {
-    "/usr/share/wine/fonts/tahoma.ttf",
-    "/usr/share/wine/fonts/tahomabd.ttf",
-    "/usr/share/fonts/opentype/comic-neue/ComicNeue-Regular.otf",
+// The faces measured the wrong way for the layouts (withWindowsMetrics), by
+// where a release installs them under its data folders: Wine's stand-in for
+// Tahoma (in Wine's own folder; in newer releases among the system's fonts
+// too) and the stand-in for IceAgeD. (Wine's classic window font is left
+// out: it is drawn from bitmaps and falls apart on screens that scale.)
+const QStringList kRemeasuredFaces[] = {
+    {QStringLiteral("fonts/truetype/wine/tahoma.ttf"), QStringLiteral("wine/fonts/tahoma.ttf")},
+    {QStringLiteral("fonts/truetype/wine/tahomabd.ttf"), QStringLiteral("wine/fonts/tahomabd.ttf")},
+    {QStringLiteral("fonts/opentype/comic-neue/ComicNeue-Regular.otf")},
 };
 
 QByteArray withWindowsMetrics(QByteArray face)
@@ -57,11 +58,22 @@ QByteArray withWindowsMetrics(QByteArray face)
 
 void registerSubstitutes()
 {
-    for (const char* file : kRemeasuredFaces) {
-        QFile face(QString::fromLatin1(file));
-        if (face.open(QIODevice::ReadOnly))
-            QFontDatabase::addApplicationFontFromData(withWindowsMetrics(face.readAll()));
-    }
+    // Where the machine has a face of the same name and style (fontconfig
+    // knows Comic Neue everywhere, and Tahoma where Wine's fonts are among
+    // the system's), the font list keeps whichever of the two it was given
+    // last. Until it is filled, a copy added here is listed among the
+    // system's faces in fontconfig's own order, which differs from one
+    // release to the next; so the list is filled first and each copy
+    // replaces the installed face.
+    QFontDatabase::families();
+    for (const QStringList& places : kRemeasuredFaces)
+        for (const QString& place : places) {
+            QFile face(QStandardPaths::locate(QStandardPaths::GenericDataLocation, place));
+            if (face.open(QIODevice::ReadOnly)) {
+                QFontDatabase::addApplicationFontFromData(withWindowsMetrics(face.readAll()));
+                break;
+            }
+        }
     // Fontconfig stands in for Arial, Times New Roman and Verdana with
     // Liberation Sans, Liberation Serif and DejaVu Sans, which the game
     // depends on; it knows no relative of these two. The classic window
