@@ -3,9 +3,9 @@
 # picture in docs/screenshots. A change of look that is meant is a change of those pictures, drawn again
 # by `build/bin/crucirco-shots docs/screenshots` and reviewed with the code.
 #
-# Another Debian release draws some windows otherwise by a few pixels of a glyph's edge, with its own
-# FreeType, faces and Qt. Its reviewed pictures of those windows are kept in RELEASES/NAME
-# (tests/quality/pictures/trixie/1x/frmSplash.png), and those windows are held to them, still pixel for
+# Another Debian release may draw some windows otherwise by a few pixels, with its own Qt and FreeType.
+# Its reviewed pictures of those windows are kept in RELEASES/NAME
+# (tests/quality/pictures/trixie/1.5x/frmSplash.png), and those windows are held to them, still pixel for
 # pixel: a tolerance that let one glyph's edges differ would let a control moved by one pixel pass too.
 #
 #     compare_windows.py SHOTS_TOOL PICTURES RELEASES SCRATCH
