@@ -43,35 +43,17 @@ private:
     SpokenLabel* label() const { return static_cast<SpokenLabel*>(widget()); }
 };
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Standing in for the announcements Qt has from 6.8 on.
 // An announcer's notification. It has no name, and stands in a status bar,
 // so that a screen reader says its message alone: Orca would begin every
 // message with the role and the name ("notification Avisos") otherwise.
 class Notice final : public QWidget
 {
+    Q_OBJECT
 public:
     using QWidget::QWidget;
 };
-
-QAccessibleInterface* makeInterface(const QString& key, QObject* object)
-{
-    if (!object->isWidgetType())
-        return nullptr;
-    auto* widget = static_cast<QWidget*>(object);
-    if (auto* label = qobject_cast<SpokenLabel*>(widget))
-        return new SpokenLabelInterface(label);
-    if (dynamic_cast<Announcer*>(widget))
-        return new QAccessibleWidget(widget, QAccessible::StatusBar);
-    if (dynamic_cast<Notice*>(widget))
-        return new QAccessibleWidget(widget, QAccessible::Notification);
-    if (qobject_cast<NamedGroup*>(widget))
-        return new QAccessibleWidget(widget, QAccessible::Grouping);
-    if (qobject_cast<PictureLabel*>(widget))
-        return new QAccessibleWidget(widget, QAccessible::Graphic);
-    // A window built on a plain widget is a window, not a filler in one.
-    if (widget->isWindow() && key == QLatin1String("QWidget"))
-        return new QAccessibleWidget(widget, QAccessible::Window);
-    return nullptr;
-}
 
 // The line a notification holds: read out, never drawn.
 class UnpaintedLabel final : public QLabel
@@ -82,6 +64,30 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {}
 };
+#endif
+
+QAccessibleInterface* makeInterface(const QString& key, QObject* object)
+{
+    if (!object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (auto* label = qobject_cast<SpokenLabel*>(widget))
+        return new SpokenLabelInterface(label);
+    if (qobject_cast<Announcer*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::StatusBar);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (qobject_cast<Notice*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+#endif
+    if (qobject_cast<NamedGroup*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
+    if (qobject_cast<PictureLabel*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    // A window built on a plain widget is a window, not a filler in one.
+    if (widget->isWindow() && key == QLatin1String("QWidget"))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    return nullptr;
+}
 
 std::vector<Announcer*>& announcers()
 {
@@ -126,14 +132,18 @@ void SpokenLabel::mouseReleaseEvent(QMouseEvent* event)
 
 Announcer::Announcer(QWidget* parent)
     : QWidget(parent)
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     , notice_(new Notice(this))
     , line_(new UnpaintedLabel(notice_))
+#endif
 {
     setAccessibleName(QStringLiteral("Avisos"));
     setGeometry(kFootprint);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     // Shown with the first message: shown with its window, it would be read
     // out empty as the window opens.
     notice_->hide();
+#endif
     gather_.setInterval(kGatherMs);
     connect(&gather_, &QTimer::timeout, this, [this] { speak(); });
     announcers().push_back(this);
@@ -163,8 +173,19 @@ void Announcer::speakPendingNow()
 void Announcer::speak()
 {
     gather_.stop();
-    line_->setText(pending_.join(QStringLiteral(". ")));
+    const QString message = pending_.join(QStringLiteral(". "));
     pending_.clear();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt's own announcement, from the status bar: the screen reader says the
+    // message as it comes, after what it is saying.
+    if (!window()->isVisible())
+        return;
+    QAccessibleAnnouncementEvent announcement(this, message);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    // The stand-in for an announcement: the notification shown again, which
+    // has the screen reader read out its new line.
+    line_->setText(message);
     if (!window()->isVisible())
         return;
     if (notice_->isHidden()) {
@@ -173,6 +194,11 @@ void Announcer::speak()
     }
     QAccessibleEvent shown(notice_, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+#endif
 }
 
 } // namespace crucirco
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+#include "accessibility.moc"
+#endif

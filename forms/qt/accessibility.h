@@ -58,18 +58,22 @@ private:
 };
 
 // Tells a screen reader what happened without moving the focus: a status
-// bar "Avisos" holding a notification of one line of text, shown again for
-// each message.
+// bar "Avisos" from which each message is announced.
 // Messages said within kGatherMs of the first are spoken as one, so that a
 // move and the machine's reply 100 ms later are both heard, not one cut off
 // by the other; a message box about to open has them spoken first.
+// It has a meta-object of its own, as every class the accessibility factory
+// tells apart does: Qt may make a widget's interface while its QWidget part
+// is being built, and keeps that one for as long as the meta-object stays
+// the same.
 class Announcer final : public QWidget
 {
+    Q_OBJECT
 public:
     static constexpr int kGatherMs = 250;
-    // A pixel at the top left of its parent: the notice and its line are
-    // clipped to it, so neither the pointer nor a screen reader's review
-    // finds them over the window's own controls.
+    // A pixel at the top left of its parent: it, and any notice and line it
+    // holds, are clipped to it, so neither the pointer nor a screen reader's
+    // review finds them over the window's own controls.
     static constexpr QRect kFootprint{0, 0, 1, 1};
 
     explicit Announcer(QWidget* parent);
@@ -82,8 +86,12 @@ public:
 private:
     void speak();
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // Standing in for the announcements Qt has from 6.8 on: a notification
+    // of one line of text, shown again for each message.
     QWidget* notice_;
     QLabel* line_;
+#endif
     QStringList pending_;
     QTimer gather_;
 };

@@ -58,11 +58,21 @@ def play_two_player():  # again and again until its window is there
     return not screen
 
 
+def announced(event):  # Qt's own announcement from 6.8 on, a notification shown before it
+    if event.type == "object:announcement":
+        return event.any_data
+    if event.source.getRole() == pyatspi.ROLE_NOTIFICATION and event.detail1:
+        return event.source[0].name
+    return None
+
+
 def listen(event):
-    if event.source.getRole() == pyatspi.ROLE_PUSH_BUTTON and event.source.name.startswith("Fila"):
-        heard.append(event.source.name)
-    elif event.source.getRole() == pyatspi.ROLE_NOTIFICATION and event.detail1:
-        heard.append("» " + event.source[0].name)
+    message = announced(event)
+    if message is None and event.source.getRole() == pyatspi.ROLE_PUSH_BUTTON:
+        if event.source.name.startswith("Fila"):
+            heard.append(event.source.name)
+    elif message is not None:
+        heard.append("» " + message)
         if heard[-1].startswith("» Fila 1:"):
             pyatspi.Registry.stop()
         elif heard[-1].endswith("Tablero lleno, nadie gana"):
@@ -79,7 +89,7 @@ def listen(event):
 
 versus = []  # what was heard on the versus-machine screen
 pyatspi.Registry.registerEventListener(
-    listen, "object:property-change:accessible-name", "object:state-changed:showing"
+    listen, "object:property-change:accessible-name", "object:state-changed:showing", "object:announcement"
 )
 GLib.timeout_add(200, start_versus)
 pyatspi.Registry.start()

@@ -65,12 +65,19 @@ private slots:
             if (event->type() == QAccessible::NameChanged
                 && event->object()->objectName().startsWith(QLatin1String("lbl")))
                 heard << event->accessibleInterface()->text(QAccessible::Name);
-            // A notification in a status bar, and without a name, has its message said alone.
             QAccessibleInterface* node = event->accessibleInterface();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+            // Qt's own announcement, from the status bar "Avisos".
+            if (event->type() == QAccessible::Announcement && node->role() == QAccessible::StatusBar)
+                heard << QStringLiteral("» ") + static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+#else
+            // The stand-in for one: a notification in a status bar, and
+            // without a name, has its message said alone.
             if (event->type() == QAccessible::ObjectShow && node->role() == QAccessible::Notification
                 && node->parent()->role() == QAccessible::StatusBar)
                 heard << QStringLiteral("» ") + node->text(QAccessible::Name)
                              + node->child(0)->text(QAccessible::Name);
+#endif
         });
         auto* closer = new QTimer(qApp);
         closer->callOnTimeout([] {
