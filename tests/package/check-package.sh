@@ -4,7 +4,8 @@
 # included unless overridden with a reason; installed with apt; the package's own tests
 # (debian/tests: the installed game played on Xvfb, the installed files) run by autopkgtest on this
 # machine; then removed and purged, after which nothing of it may be left; and last, installed,
-# removed and purged by piuparts in a minimal bookworm root made from Debian's archive.
+# removed and purged by piuparts in a minimal root of the release the package is built on, made
+# from the Debian archive this machine's apt uses.
 # The machine is put back even when a step fails.
 # Usage: check-package.sh SOURCE SCRATCH_DIST
 set -u
@@ -13,7 +14,7 @@ version=$(dpkg-parsechangelog -l "$source/debian/changelog" -S Version)
 deb=$dist/crucirco_${version}_$(dpkg --print-architecture).deb
 changes=${deb%.deb}.changes
 [ "$(id -u)" = 0 ] || { echo "SKIP: installing a package needs root"; exit 77; }
-for tool in dpkg-buildpackage dh lintian apt-get autopkgtest piuparts; do
+for tool in dpkg-buildpackage dh lintian apt-get autopkgtest piuparts debootstrap; do
     command -v $tool >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 ! dpkg -s crucirco >/dev/null 2>&1 || { echo "SKIP: crucirco is installed here already and would be removed"; exit 77; }
@@ -30,7 +31,7 @@ for file in "$changes" "$dist/crucirco_$version.dsc" "${deb/crucirco_/crucirco-d
 done
 grep -q "100% tests passed, 0 tests failed out of [1-9]" "$dist/log" || fail "the build ran no tests"
 step "source and binary packages built, the build's tests passed"
-lintian -I --fail-on error,warning,info "$changes" || fail "lintian: errors, warnings or notes"
+lintian -I --pedantic --fail-on error,warning,info,pedantic "$changes" || fail "lintian: errors, warnings or notes"
 step "lintian"
 apt-get install -y -q --no-install-recommends -o DPkg::Lock::Timeout=120 "$deb" >"$dist/log" 2>&1 ||
     { cat "$dist/log"; fail "apt-get install"; }
@@ -49,9 +50,15 @@ apt-get remove -y -q crucirco >/dev/null 2>&1 || fail "apt-get remove"
 dpkg --purge crucirco >/dev/null 2>&1 || fail "dpkg --purge"
 ! dpkg -s crucirco >/dev/null 2>&1 || fail "dpkg still knows crucirco after the purge"
 step "removed and purged: $(wc -l <<<"$files") paths"
-# The same in a root that has nothing but a minimal bookworm, so that every dependency the game
-# needs must come through the package's own Depends; piuparts also checks that the purge leaves
-# that root as it found it.
-piuparts --distribution=bookworm --mirror=http://deb.debian.org/debian --log-file="$dist/piuparts.log" \
+# The same in a root that has nothing but a minimal system of the release the package was built
+# on, so that every dependency the game needs must come through the package's own Depends;
+# piuparts also checks that the purge leaves that root as it found it. The release and the archive
+# are the first of Debian's own that apt here is told of (not its security archive). An archive
+# copied on an earlier day may carry lists past their expiry (unstable's); they are taken as apt
+# here takes them.
+read -r codename mirror < <(apt-get indextargets --format '$(LABEL) $(CODENAME) $(REPO_URI)' 'Created-By: Packages' |
+    awk '$1 == "Debian" { print $2, $3; exit }')
+[ -n "${mirror:-}" ] || fail "apt names no Debian archive on this machine"
+piuparts --distribution="$codename" --mirror="$mirror" --no-check-valid-until --log-file="$dist/piuparts.log" \
     "$deb" >/dev/null 2>&1 || { tail -40 "$dist/piuparts.log"; fail "piuparts"; }
-step "piuparts: installed, removed and purged in a minimal bookworm root"
+step "piuparts: installed, removed and purged in a minimal $codename root"
