@@ -9,7 +9,7 @@
 # Usage: play.sh GAME. Exits 77 when a tool is missing (scripts/install-deps installs them all).
 set -u
 game=$1 pids=()
-for tool in Xvfb openbox xdotool xprop xwininfo stdbuf; do command -v $tool >/dev/null || { echo "SKIP: no $tool"; exit 77; }; done
+for tool in Xvfb xkbcomp openbox xdotool xprop xwininfo stdbuf; do command -v $tool >/dev/null || { echo "SKIP: no $tool"; exit 77; }; done
 /usr/bin/python3 -c 'import PIL.ImageGrab' 2>/dev/null || { echo "SKIP: python3-pil is not installed"; exit 77; }
 work=$(mktemp -d "${TMPDIR:-/tmp}/crucirco-play.XXXXXX")
 # The display goes down before the script ends, so that the next run cannot meet its remains.
@@ -35,9 +35,21 @@ centred() {
 bordered() {
     xprop -id $1 _NET_FRAME_EXTENTS | grep -o '[1-9][0-9]*' | uniq -c | grep -q '^ *4 ' && centred $1
 }
+# Presses keys, a function key by its keycode: given F1, xdotool presses a key that holds it with
+# the modifiers of the level it holds it at, and with newer keymaps (xkb-data 2.48) that was Alt+F1.
+keys() {
+    local key codes=()
+    for key; do
+        case $key in
+        F[0-9]*) codes+=($(xkbcomp "$DISPLAY" - 2>/dev/null | sed -n "s/^ *<FK0*${key#F}> = \([0-9]*\);/\1/p")) ;;
+        *) codes+=("$key") ;;
+        esac
+    done
+    xdotool key "${codes[@]}"
+}
 # Presses keys, then waits for the window they bring up, titled $2, to be shown with the focus.
 press() {
-    xdotool key $1
+    keys $1
     wait_for "$1 did not bring up \"$2\"" "window '^$2\$'"; win=$got
     wait_for "\"$2\" never took the focus" "focused $win"
 }
