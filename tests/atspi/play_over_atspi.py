@@ -58,12 +58,11 @@ def play_two_player():  # again and again until its window is there
     return not screen
 
 
-def announced(event):  # Qt's own announcement from 6.8 on, a notification shown before it
+def announced(event):  # Qt's own announcement from 6.8 on, a notification shown before it; else None
     if event.type == "object:announcement":
         return event.any_data
     if event.source.getRole() == pyatspi.ROLE_NOTIFICATION and event.detail1:
         return event.source[0].name
-    return None
 
 
 def listen(event):

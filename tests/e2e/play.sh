@@ -35,21 +35,13 @@ centred() {
 bordered() {
     xprop -id $1 _NET_FRAME_EXTENTS | grep -o '[1-9][0-9]*' | uniq -c | grep -q '^ *4 ' && centred $1
 }
-# Presses keys, a function key by its keycode: given F1, xdotool presses a key that holds it with
-# the modifiers of the level it holds it at, and with newer keymaps (xkb-data 2.48) that was Alt+F1.
-keys() {
-    local key codes=()
-    for key; do
-        case $key in
-        F[0-9]*) codes+=($(xkbcomp "$DISPLAY" - 2>/dev/null | sed -n "s/^ *<FK0*${key#F}> = \([0-9]*\);/\1/p")) ;;
-        *) codes+=("$key") ;;
-        esac
-    done
-    xdotool key "${codes[@]}"
-}
 # Presses keys, then waits for the window they bring up, titled $2, to be shown with the focus.
+# A function key is pressed by its keycode: given F1, xdotool presses a key that holds it with the
+# modifiers of the level it holds it at, and with newer keymaps (xkb-data 2.48) that was Alt+F1.
 press() {
-    keys $1
+    local keys=$1
+    [[ $1 == F[0-9]* ]] && keys=$(xkbcomp "$DISPLAY" - 2>/dev/null | sed -n "s/^ *<FK0*${1#F}> = \([0-9]*\);/\1/p")
+    xdotool key $keys
     wait_for "$1 did not bring up \"$2\"" "window '^$2\$'"; win=$got
     wait_for "\"$2\" never took the focus" "focused $win"
 }

@@ -146,8 +146,7 @@ private slots:
         QTRY_VERIFY(announced());
         const QString first = place(heard[0]);
         const QString named = QStringLiteral("F%1: cruz").arg(first);
-        const QString announcedCross = QStringLiteral("» Cruz en f") + first;
-        QCOMPARE(heard, QStringList({named, announcedCross}));
+        QCOMPARE(heard, QStringList({named, QStringLiteral("» Cruz en f") + first}));
         heard.clear();
         press(child(versus, first == QStringLiteral("ila 2, columna 2") ? "lbl0" : "lbl4"));
         QTRY_VERIFY(announced());
@@ -176,9 +175,8 @@ private slots:
         for (const char* cell :
              {"lbl0", "lbl0", "lbl1", "lbl2", "lbl4", "lbl3", "lbl5", "lbl7", "lbl6", "lbl8"})
             press(child(two, cell));
-        const QString lastMoveFillsTheBoard =
-            QStringLiteral("Círculo en fila 3, columna 3. Tablero lleno, nadie gana");
-        QTRY_VERIFY(heard.last().endsWith(lastMoveFillsTheBoard));
+        QTRY_VERIFY(
+            heard.last().endsWith(QStringLiteral("Círculo en fila 3, columna 3. Tablero lleno, nadie gana")));
         QVERIFY(
             heard.last().contains(QStringLiteral("Casilla ocupada: fila 1, columna 1, círculo. Cruz en")));
         heard.clear();
