@@ -175,19 +175,17 @@ void Announcer::speak()
     gather_.stop();
     const QString message = pending_.join(QStringLiteral(". "));
     pending_.clear();
+    if (!window()->isVisible())
+        return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // Qt's own announcement, from the status bar: the screen reader says the
     // message as it comes, after what it is saying.
-    if (!window()->isVisible())
-        return;
     QAccessibleAnnouncementEvent announcement(this, message);
     QAccessible::updateAccessibility(&announcement);
 #else
     // The stand-in for an announcement: the notification shown again, which
     // has the screen reader read out its new line.
     line_->setText(message);
-    if (!window()->isVisible())
-        return;
     if (notice_->isHidden()) {
         notice_->show(); // which tells the screen reader
         return;

@@ -67,10 +67,7 @@ def announced(event):  # Qt's own announcement from 6.8 on, a notification shown
 
 def listen(event):
     message = announced(event)
-    if message is None and event.source.getRole() == pyatspi.ROLE_PUSH_BUTTON:
-        if event.source.name.startswith("Fila"):
-            heard.append(event.source.name)
-    elif message is not None:
+    if message is not None:
         heard.append("» " + message)
         if heard[-1].startswith("» Fila 1:"):
             pyatspi.Registry.stop()
@@ -84,6 +81,8 @@ def listen(event):
             GLib.timeout_add(200, play_two_player)
         else:  # the machine's first cross: play a cell of the screen found by its name
             press(frame("Crucirco VS Máquina"), pyatspi.ROLE_PUSH_BUTTON, lambda n: n.endswith(": vacía"))
+    elif event.source.getRole() == pyatspi.ROLE_PUSH_BUTTON and event.source.name.startswith("Fila"):
+        heard.append(event.source.name)
 
 
 versus = []  # what was heard on the versus-machine screen
