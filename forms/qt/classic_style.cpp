@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QStyleFactory>
 #include <QTextLayout>
 
 #include "forms/qt/fonts.h"
@@ -48,6 +49,11 @@ QStringList wrappedLines(const QString& text, int flags, const QFont& font, QPai
 }
 
 } // namespace
+
+ClassicStyle::ClassicStyle()
+    : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+{
+}
 
 void ClassicStyle::drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette,
                                 bool enabled, const QString& text, QPalette::ColorRole role) const
