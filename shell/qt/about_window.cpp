@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "forms/qt/accessibility.h"
+#include "forms/qt/contrast.h"
 #include "forms/qt/wrapping_button.h"
 #include "forms/texts.h"
 
@@ -69,11 +70,8 @@ AboutWindow::AboutWindow(AboutForm& about, Navigator& navigator, HandlerGate& ga
         1050, 1125, 3885, 1170);
     description->setWordWrap(true);
     QLabel* disclaimer = addLabel(this, "lblDisclaimer", QString(), 255, 2625, 3870, 825);
-    // Black whatever the desktop's text colour.
-    QPalette black = palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    for (QLabel* label : {description, disclaimer})
-        label->setPalette(black);
+    blackText_ = {description, disclaimer};
+    keepBlackTextReadable();
 
     auto* ok = new WrappingButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
@@ -94,6 +92,24 @@ AboutWindow::AboutWindow(AboutForm& about, Navigator& navigator, HandlerGate& ga
 void AboutWindow::refresh()
 {
     lblVersion_->setText(QString::fromStdString(about_.versionCaption()));
+}
+
+void AboutWindow::keepBlackTextReadable()
+{
+    const bool blackReads = contrast(Qt::black, palette().color(QPalette::Window)) >= kReadableContrast;
+    const QColor text = blackReads ? QColor(Qt::black) : palette().color(QPalette::WindowText);
+    for (QLabel* label : blackText_) {
+        QPalette colours = label->palette();
+        colours.setColor(QPalette::WindowText, text);
+        label->setPalette(colours);
+    }
+}
+
+void AboutWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        keepBlackTextReadable();
+    FormWindow::changeEvent(event);
 }
 
 void AboutWindow::reject()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 
 #include "forms/qt/form_window.h"
 #include "shell/about_form.h"
@@ -21,9 +22,17 @@ public:
     // Escape answers like OK.
     void reject() override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // The description and disclaimer are black, as laid out, wherever black reads on the scheme's
+    // background; on a dark scheme, where black would vanish, they take the scheme's text colour.
+    void keepBlackTextReadable();
+
     AboutForm& about_;
     QLabel* lblVersion_;
+    QList<QLabel*> blackText_;
 };
 
 } // namespace crucirco

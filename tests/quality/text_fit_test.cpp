@@ -3,8 +3,10 @@
 // text stands where the face's Windows metrics put it, every caption fits
 // its control, and the board's grid runs between the cells' marks.
 
+#include "forms/qt/contrast.h"
 #include "forms/qt/wrapping_button.h"
 #include "screens/qt/game_window.h"
+#include "screens/texts.h"
 #include "tests/widgets/widget_rig.h"
 
 // The program's windows open side by side, the splash held open: its timer
@@ -54,6 +56,72 @@ const QMultiHash<QString, QString> kStandIns{
     {"Verdana", "DejaVu Sans"},  {"IceAgeD", "Comic Neue"},
 };
 
+// What a control writes, if anything: a label's text (not a picture's), a button's caption.
+QString caption(const QWidget* widget)
+{
+    auto* label = qobject_cast<const QLabel*>(widget);
+    auto* button = qobject_cast<const QAbstractButton*>(widget);
+    return label && label->pixmap().isNull() ? label->text() : button ? button->text() : QString();
+}
+// Where it writes it: within a label's margins; where a wrapping button wraps it; a push button's
+// contents; beside the indicator of an option button or a check box.
+QRect captionRoom(QWidget* widget)
+{
+    QStyleOptionButton option;
+    option.initFrom(widget);
+    const auto contents = qobject_cast<QPushButton*>(widget)    ? QStyle::SE_PushButtonContents
+                          : qobject_cast<QRadioButton*>(widget) ? QStyle::SE_RadioButtonContents
+                                                                : QStyle::SE_CheckBoxContents;
+    auto* label = qobject_cast<QLabel*>(widget);
+    auto* wrapping = qobject_cast<WrappingButton*>(widget);
+    return label      ? label->contentsRect().marginsRemoved(QMargins() + label->margin())
+           : wrapping ? wrapping->captionArea()
+                      : widget->style()->subElementRect(contents, &option, widget);
+}
+
+// Each text of a window as drawn, in its place: the colour most of the place shows, and the one
+// that stands out from it most, the ink; a text whose ink stands out by less than 4.5 to 1.
+QStringList faintTexts(QWidget* window)
+{
+    QStringList faint;
+    const QImage shot = window->grab().toImage();
+    const qreal ratio = shot.devicePixelRatio();
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (caption(widget).isEmpty() || !widget->isVisible())
+            continue;
+        const QRect place =
+            captionRoom(widget).translated(widget->mapTo(window, QPoint())).intersected(window->rect());
+        QHash<QRgb, int> counts;
+        for (int y = qRound(place.top() * ratio); y < qRound((place.bottom() + 1) * ratio); ++y)
+            for (int x = qRound(place.left() * ratio); x < qRound((place.right() + 1) * ratio); ++x)
+                ++counts[shot.pixel(x, y)];
+        QRgb back = 0;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+            back = it.value() > counts.value(back) ? it.key() : back;
+        qreal ink = 1;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+            ink = std::max(ink, contrast(QColor(it.key()), QColor(back)));
+        if (ink < kReadableContrast)
+            faint << QStringLiteral("%1/%2 %3:1")
+                         .arg(window->objectName(), widget->objectName())
+                         .arg(ink, 0, 'f', 1);
+    }
+    return faint;
+}
+
+// A desktop's colour scheme, as Qt's desktop themes hand it on.
+QPalette scheme(const char* window, const char* text, const char* base, const char* highlight)
+{
+    QPalette palette;
+    for (auto role : {QPalette::Window, QPalette::Button})
+        palette.setColor(role, QColor(window));
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text, QPalette::HighlightedText})
+        palette.setColor(role, QColor(text));
+    palette.setColor(QPalette::Base, QColor(base));
+    palette.setColor(QPalette::Highlight, QColor(highlight));
+    return palette;
+}
+
 class TextFitTests final : public QObject
 {
     Q_OBJECT
@@ -86,20 +154,12 @@ private slots:
                 // wrapping button wraps against where it writes its caption, an option button or check box
                 // writes it beside its indicator.
                 auto* label = qobject_cast<QLabel*>(widget);
-                auto* button = qobject_cast<QAbstractButton*>(widget);
-                auto* wrapping = qobject_cast<WrappingButton*>(widget);
-                QStyleOptionButton beside;
-                beside.initFrom(widget);
-                const auto contents = qobject_cast<QRadioButton*>(widget) ? QStyle::SE_RadioButtonContents
-                                                                          : QStyle::SE_CheckBoxContents;
-                const QRect room = label ? label->contentsRect().marginsRemoved(QMargins() + label->margin())
-                                   : wrapping ? wrapping->captionArea()
-                                              : widget->style()->subElementRect(contents, &beside, widget);
-                const int wraps = (label && label->wordWrap()) || wrapping ? Qt::TextWordWrap : 0;
-                const QStringList texts = qobject_cast<CellLabel*>(widget)    ? QStringList{"X", "O"}
-                                          : label && label->pixmap().isNull() ? QStringList{label->text()}
-                                          : button                            ? QStringList{button->text()}
-                                                                              : QStringList{};
+                const QRect room = captionRoom(widget);
+                const int wraps = (label && label->wordWrap()) || qobject_cast<WrappingButton*>(widget)
+                                      ? Qt::TextWordWrap
+                                      : 0;
+                const QStringList texts =
+                    qobject_cast<CellLabel*>(widget) ? QStringList{"X", "O"} : QStringList{caption(widget)};
                 for (const QString& text : texts) {
                     QSize need = widget->fontMetrics()
                                      .boundingRect(QRect(0, 0, wraps ? room.width() : 1 << 20, 1 << 20),
@@ -126,6 +186,41 @@ private slots:
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
         // "Dificultad máxima" fits the width it was laid out with, not a wider one.
         QCOMPARE(control(windows[indexOf(Window::VersusMachine)], "Option4")->width(), Twips::toPixels(1575));
+    }
+
+    void everyTextReads_data()
+    {
+        QTest::addColumn<QPalette>("colours");
+        QTest::addColumn<bool>("switchedTo"); // while the windows are open
+        QTest::newRow("light default") << QApplication::palette() << false;
+        QTest::newRow("Breeze Dark") << scheme("#31363b", "#eff0f1", "#232629", "#3daee9") << false;
+        QTest::newRow("Adwaita-dark") << scheme("#353535", "#eeeeec", "#2d2d2d", "#15539e") << true;
+    }
+    // Every text a person reads stands out from what it is drawn on, in every window and a box, on
+    // the light default and on dark schemes alike, chosen before the game starts or while it runs.
+    void everyTextReads()
+    {
+        QFETCH(QPalette, colours);
+        QFETCH(bool, switchedTo);
+        const QPalette before = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
+        if (!switchedTo)
+            QApplication::setPalette(colours);
+        ScriptedGame game;
+        const QList<QPointer<QWidget>> windows = openEveryWindow(game);
+        QApplication::setPalette(colours);
+        QCoreApplication::processEvents(); // where a change of scheme reaches the windows
+        cell(windows[indexOf(Window::VersusMachine)], 4)->setText("X");
+        QStringList faint;
+        for (QWidget* window : windows)
+            faint << faintTexts(window);
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            faint << faintTexts(box);
+            box->close();
+        });
+        QtMessageBoxes().confirm(texts::kAppTitle, texts::kConfirmExit);
+        QVERIFY2(faint.isEmpty(), qPrintable(faint.join(", ")));
     }
 
     // A mark, a tally heading and a tally: the first baseline the ascent below the label's top, the
