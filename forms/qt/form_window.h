@@ -59,7 +59,7 @@ protected:
     template<class Handler>
     void forward(Handler&& handler)
     {
-        gate_.run(std::forward<Handler>(handler));
+        gate_.run(this, std::forward<Handler>(handler));
     }
 
     void closeEvent(QCloseEvent* event) override

@@ -9,6 +9,7 @@
 
 #include "forms/qt/accessibility.h"
 #include "forms/qt/fonts.h"
+#include "forms/qt/handler_gate.h"
 #include "forms/qt/qt_text.h"
 
 namespace crucirco {
@@ -31,7 +32,11 @@ QMessageBox::StandardButton runBox(std::string_view title, std::string_view text
 {
     // What a screen reader was about to hear comes before the box.
     Announcer::speakPendingNow();
-    const QPointer<QWidget> owner = QApplication::activeWindow();
+    // Over the window whose handler raised it, so that the window system puts it there; where that
+    // window has gone, over the active one.
+    QPointer<QWidget> owner = HandlerGate::windowAtWork();
+    if (!owner || !owner->isVisible())
+        owner = QApplication::activeWindow();
     QMessageBox box(QMessageBox::NoIcon, toQString(title), toQString(text), buttons, owner);
     box.setFont(fonts::windowDefault());
     // Enter presses the default button, OK, the first in the style's order,

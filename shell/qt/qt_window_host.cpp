@@ -111,6 +111,12 @@ void QtWindowHost::windowShown(Window window)
     QWidget* widget = windows_[indexOf(window)];
     if (!widget)
         return;
+    // A window out of the task bar, About, belongs to the window that showed it: the window system
+    // keeps it over that window, and a Wayland compositor, where no window places itself, puts it
+    // there.
+    QWidget* raiser = HandlerGate::windowAtWork();
+    if (!rowOf(window).inTaskBar && raiser && raiser != widget && raiser->isVisible())
+        widget->windowHandle()->setTransientParent(raiser->windowHandle());
     widget->show();
     widget->raise();
     widget->activateWindow();

@@ -281,7 +281,7 @@ private slots:
         int crosses = 0;
         QObject watcher;
         answerBoxes(&watcher, [&](QMessageBox& box) {
-            seen << box.windowTitle() + " | " + box.text();
+            seen << box.windowTitle() + " | " + box.text() + " | over " + box.parentWidget()->objectName();
             // The win box: drawn after the cross; Timer1, started afresh, ticks in
             // it (Qt sends no tick while its own handler runs).
             if (seen.size() == 1) {
@@ -299,11 +299,17 @@ private slots:
         QVERIFY2(ticks >= 3 && crosses == 3,
                  qPrintable(QStringLiteral("%1 ticks in the turn, %2 crosses").arg(ticks).arg(crosses)));
         QVERIFY(state(versus) == "XXX|OO.|... 1/" && !timer1(versus)->isActive());
+        // About belongs to the screen that showed it, and so does a box raised there while About is
+        // the active window.
         versus->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(versus));
-        QTest::keyClick(versus, Qt::Key_F8); // answered Cancel
-        QCOMPARE(seen,
-                 QStringList({"Crucirco | La cruz gana!!!", "Crucirco | ¿Confirma salir de este modo?"}));
+        QTest::keyClick(versus, Qt::Key_F1);
+        QWidget* about = desktop.window(Window::About);
+        QTRY_COMPARE(QApplication::activeWindow(), about);
+        QCOMPARE(about->windowHandle()->transientParent(), versus->windowHandle());
+        versus->findChild<QAction*>("mnuPPal")->trigger(); // answered Cancel
+        QCOMPARE(seen, QStringList({"Crucirco | La cruz gana!!! | over frmVSMaquina",
+                                    "Crucirco | ¿Confirma salir de este modo? | over frmVSMaquina"}));
         QVERIFY(desktop.window(Window::VersusMachine) == versus && !desktop.window(Window::MainMenu));
     }
 
