@@ -17,32 +17,35 @@ void GameForm::resetControls()
     tallies_ = Tallies{};
 }
 
-bool GameForm::announceOutcome(Flag16& gameOver, bool markPlaced)
+GameForm::Outcome GameForm::announceOutcome(Flag16& gameOver, bool markPlaced)
 {
-    const auto serial = loadSerial();
+    // Without a win no box opens, and nothing can have changed.
+    Resumed resumed(true, false);
     const std::optional<Mark> winner =
         crucirco::announceOutcome(lbl_, gameOver, tallies_, [&](std::string_view message) {
-            inform(message);
-            return stillLoaded(serial);
+            resumed = inform(message);
+            return resumed.windowStayed();
         });
-    if (winner && stillLoaded(serial))
+    // The tally is raised on the window the win was made in, even as the program ends.
+    if (winner && resumed.windowStayed())
         tell([&](GameView& view) { view.tallyRaised(*winner); });
     if (!winner && markPlaced && lbl_.markCount() == kCellCount)
         tell([](GameView& view) { view.boardFilled(); });
-    return winner.has_value();
+    return {winner.has_value(), resumed};
 }
 
 bool GameForm::refusedAfterWin(Flag16 gameOver)
 {
     if (!isTrue(gameOver))
         return false;
-    inform(texts::kPressRestart);
+    // The click does nothing more, whatever became of the window.
+    static_cast<void>(inform(texts::kPressRestart));
     return true;
 }
 
-void GameForm::inform(std::string_view text)
+Resumed GameForm::inform(std::string_view text)
 {
-    boxes_.inform(texts::kAppTitle, text);
+    return reenter([&](Reentry& nested) { nested.boxes.inform(texts::kAppTitle, text); });
 }
 
 void GameForm::placeMark(int cell, Mark mark)
@@ -67,9 +70,12 @@ void GameForm::clearBoard()
     tell([](GameView& view) { view.boardCleared(); });
 }
 
-Answer GameForm::confirm(std::string_view text)
+Answered GameForm::confirm(std::string_view text)
 {
-    return boxes_.confirm(texts::kAppTitle, text);
+    Answer answer = Answer::Cancel;
+    const Resumed resumed =
+        reenter([&](Reentry& nested) { answer = nested.boxes.confirm(texts::kAppTitle, text); });
+    return {answer, resumed};
 }
 
 void GameForm::Command1_Click()
@@ -88,8 +94,8 @@ void GameForm::mnuPPal_Click()
 {
     if (!active())
         return;
-    const auto serial = loadSerial();
-    if (confirm(texts::kConfirmToMenu) != Answer::Ok || !stillLoaded(serial) || navigator().ending())
+    const Answered asked = confirm(texts::kConfirmToMenu);
+    if (asked.answer() != Answer::Ok || !asked.goOn())
         return;
     navigator().show(Window::MainMenu);
     navigator().unload(id());
@@ -99,9 +105,13 @@ void GameForm::mnuEnd_Click()
 {
     if (!active())
         return;
-    if (confirm(texts::kConfirmExit) != Answer::Ok || navigator().ending())
+    // Leaving was asked for in this window: it ends the program even where
+    // the window has gone meanwhile, and so does the farewell box.
+    const Answered asked = confirm(texts::kConfirmExit);
+    if (asked.answer() != Answer::Ok || asked.programEnding())
         return;
-    boxes_.inform(texts::kVisitTitle, texts::kWebAddress);
+    static_cast<void>(
+        reenter([](Reentry& nested) { nested.boxes.inform(texts::kVisitTitle, texts::kWebAddress); }));
     navigator().endProgram();
 }
 

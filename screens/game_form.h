@@ -16,10 +16,9 @@ namespace crucirco {
 class GameForm : public Form
 {
 public:
-    GameForm(Window id, Window other, Navigator& navigator, MessageBoxes& boxes)
-        : Form(id, navigator)
+    GameForm(Window id, Window other, Navigator& navigator, const Reentry& reentry)
+        : Form(id, navigator, reentry)
         , other_(other)
-        , boxes_(boxes)
     {
     }
 
@@ -43,13 +42,19 @@ protected:
     // Once a game is won, a click on a cell only reminds the user to start a
     // new one; true when that is what happened.
     bool refusedAfterWin(Flag16 gameOver);
-    // The outcome check with its effects; true when a line was complete.
-    // After a mark placed, a board it filled without a line is told too.
-    bool announceOutcome(Flag16& gameOver, bool markPlaced);
+    // The outcome check with its effects: whether a line was complete, and
+    // what became of the window while its box was open. After a mark placed,
+    // a board it filled without a line is told too.
+    struct [[nodiscard]] Outcome
+    {
+        bool won;
+        Resumed resumed;
+    };
+    Outcome announceOutcome(Flag16& gameOver, bool markPlaced);
     // A box with OK alone and the program's title.
-    void inform(std::string_view text);
+    Resumed inform(std::string_view text);
     // A question with OK and Cancel, asked from a menu.
-    Answer confirm(std::string_view text);
+    Answered confirm(std::string_view text);
 
     // The changes of the board, each told to the window as it is made.
     void placeMark(int cell, Mark mark);
@@ -71,7 +76,6 @@ private:
     }
 
     Window other_;
-    MessageBoxes& boxes_;
 };
 
 } // namespace crucirco

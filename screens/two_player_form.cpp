@@ -14,8 +14,8 @@ void TwoPlayerForm::lbl_Click(int index)
     } else {
         refuseMove(index);
     }
-    // Checked after every click, whether or not it placed a mark.
-    announceOutcome(fields.GameOver, empty);
+    // Checked after every click, whether or not it placed a mark; the click does nothing after it.
+    static_cast<void>(announceOutcome(fields.GameOver, empty));
 }
 
 void TwoPlayerForm::cmdReiniciar_Click()

@@ -17,8 +17,8 @@ class TwoPlayerForm final : public GameForm
 public:
     static constexpr Window kWindow = Window::TwoPlayer;
 
-    TwoPlayerForm(Navigator& navigator, MessageBoxes& boxes)
-        : GameForm(kWindow, Window::VersusMachine, navigator, boxes)
+    TwoPlayerForm(Navigator& navigator, const Reentry& reentry)
+        : GameForm(kWindow, Window::VersusMachine, navigator, reentry)
     {
     }
 

@@ -8,29 +8,26 @@ namespace crucirco {
 class VersusForm::TurnPass final : public EventPass
 {
 public:
-    TurnPass(VersusForm& screen, std::uint64_t serial)
+    explicit TurnPass(VersusForm& screen)
         : screen_(screen)
-        , serial_(serial)
     {
     }
 
     PassResult letEventsRun() override
     {
-        screen_.events_.processPendingEvents();
-        const bool goOn =
-            screen_.stillLoaded(serial_) && !screen_.navigator().ending() && !screen_.circleWonInTurn_;
-        return goOn ? PassResult::Continue : PassResult::Stop;
+        // Between passes nothing else runs: a window gone or loaded afresh shows in the pass it happened in.
+        const Resumed resumed =
+            screen_.reenter([](Reentry& nested) { nested.events.processPendingEvents(); });
+        return resumed.goOn() && !screen_.circleWonInTurn_ ? PassResult::Continue : PassResult::Stop;
     }
 
 private:
     VersusForm& screen_;
-    std::uint64_t serial_;
 };
 
 VersusForm::VersusForm(const Services& services)
-    : GameForm(kWindow, Window::TwoPlayer, services.navigator, services.boxes)
+    : GameForm(kWindow, Window::TwoPlayer, services.navigator, services.reentry)
     , random_(services.random)
-    , events_(services.events)
     , clock_(services.clock)
 {
 }
@@ -65,7 +62,8 @@ void VersusForm::lbl_Click(int index)
     }
     placeMark(index, Mark::Circle);
     fields.MoveCount = raisedCount(fields.MoveCount);
-    if (CheckOutcome(true)) {
+    // A win ends the game in the form-level fields, even where its window went while the box was open.
+    if (CheckOutcome(true).won) {
         fields.GameOver = kTrue;
         // A machine turn still pending from an earlier click must not play
         // on the won board, nor one running right now.
@@ -110,18 +108,18 @@ void VersusForm::Timer1_Timer()
         ~TurnScope() { screen.turnInProgress_ = false; }
     } scope(*this);
 
-    const auto serial = loadSerial();
     fields.NoRandomFallback = kFalse;
-    TurnPass pass(*this, serial);
+    TurnPass pass(*this);
     MachineOpponent opponent(lbl_, fields, random_, pass);
     if (playMachineMove(opponent) == MoveResult::Stopped)
         return;
     const std::optional<int> cross = opponent.crossPlaced();
     if (cross)
         showPlaced(*cross);
-    CheckOutcome(cross.has_value());
+    const Outcome outcome = CheckOutcome(cross.has_value());
+    // The turn counts in the form-level fields whatever became of the window; the timer is the window's.
     fields.MoveCount = raisedCount(fields.MoveCount);
-    if (stillLoaded(serial))
+    if (outcome.resumed.windowStayed())
         setTimerEnabled(false);
 }
 

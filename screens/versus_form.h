@@ -17,9 +17,8 @@ public:
     struct Services
     {
         Navigator& navigator;
-        MessageBoxes& boxes;
+        const Reentry& reentry;
         RandomSource& random;
-        EventLoop& events;
         const Clock& clock;
     };
     explicit VersusForm(const Services& services);
@@ -45,12 +44,11 @@ protected:
 private:
     class TurnPass;
 
-    bool CheckOutcome(bool markPlaced) { return announceOutcome(fields.GameOver, markPlaced); }
+    Outcome CheckOutcome(bool markPlaced) { return announceOutcome(fields.GameOver, markPlaced); }
     MoveResult playMachineMove(MachineOpponent& opponent);
     void setTimerEnabled(bool enabled);
 
     RandomSource& random_;
-    EventLoop& events_;
     const Clock& clock_;
 
     Difficulty difficulty_ = Difficulty::Medium;

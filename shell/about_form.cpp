@@ -17,8 +17,10 @@ void AboutForm::cmdOK_Click()
 
 void AboutForm::cmdSysInfo_Click()
 {
+    // Its box is the last thing the click does.
     if (active())
-        StartSysInfo(store_, launcher_, boxes_);
+        static_cast<void>(
+            reenter([this](Reentry& nested) { StartSysInfo(store_, launcher_, nested.boxes); }));
 }
 
 } // namespace crucirco

@@ -13,9 +13,8 @@ class AboutForm final : public Form
 public:
     static constexpr Window kWindow = Window::About;
 
-    AboutForm(Navigator& navigator, MessageBoxes& boxes, ConfigStore& store, ProcessLauncher& launcher)
-        : Form(kWindow, navigator)
-        , boxes_(boxes)
+    AboutForm(Navigator& navigator, const Reentry& reentry, ConfigStore& store, ProcessLauncher& launcher)
+        : Form(kWindow, navigator, reentry)
         , store_(store)
         , launcher_(launcher)
     {
@@ -31,7 +30,6 @@ protected:
     void Form_Load() override;
 
 private:
-    MessageBoxes& boxes_;
     ConfigStore& store_;
     ProcessLauncher& launcher_;
     std::string lblVersion_;

@@ -10,8 +10,8 @@ class MainMenuForm final : public Form
 public:
     static constexpr Window kWindow = Window::MainMenu;
 
-    explicit MainMenuForm(Navigator& navigator)
-        : Form(kWindow, navigator)
+    MainMenuForm(Navigator& navigator, const Reentry& reentry)
+        : Form(kWindow, navigator, reentry)
     {
     }
 

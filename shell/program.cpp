@@ -7,32 +7,26 @@ namespace {
 using Maker = std::unique_ptr<Form> (*)(Program&);
 
 // Makes a form from the program's services. A form that needs no more than
-// the program, to go to other windows, takes just that; each of the others
-// says below what it takes.
+// the program, to go to other windows, and the boxes and event loop, takes
+// just those; each of the others says below what it takes.
 template<class FormType>
 std::unique_ptr<Form> make(Program& program)
 {
-    return std::make_unique<FormType>(program);
+    return std::make_unique<FormType>(program, program.reentry());
 }
 
 template<>
 std::unique_ptr<Form> make<VersusForm>(Program& program)
 {
     const Program::Services& s = program.services();
-    return std::make_unique<VersusForm>(VersusForm::Services{program, s.boxes, s.random, s.events, s.clock});
-}
-
-template<>
-std::unique_ptr<Form> make<TwoPlayerForm>(Program& program)
-{
-    return std::make_unique<TwoPlayerForm>(program, program.services().boxes);
+    return std::make_unique<VersusForm>(VersusForm::Services{program, program.reentry(), s.random, s.clock});
 }
 
 template<>
 std::unique_ptr<Form> make<AboutForm>(Program& program)
 {
     const Program::Services& s = program.services();
-    return std::make_unique<AboutForm>(program, s.boxes, s.store, s.launcher);
+    return std::make_unique<AboutForm>(program, program.reentry(), s.store, s.launcher);
 }
 
 template<class... Forms>
@@ -48,6 +42,7 @@ constexpr std::array<Maker, kWindows.size()> kMakers = makersOf(Program::Forms{}
 
 Program::Program(const Services& services, WindowHost& host)
     : services_(services)
+    , reentry_{services.boxes, services.events}
     , host_(host)
 {
 }

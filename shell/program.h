@@ -75,11 +75,14 @@ public:
     }
 
     const Services& services() const { return services_; }
+    // The services in which other handlers may run, as every form is given them.
+    const Reentry& reentry() const { return reentry_; }
 
 private:
     Form& create(Window window);
 
     Services services_;
+    Reentry reentry_;
     WindowHost& host_;
     std::array<std::unique_ptr<Form>, kWindows.size()> forms_;
     bool ending_ = false;

@@ -13,8 +13,8 @@ public:
     static constexpr Window kWindow = Window::Splash;
     static constexpr int kCloseAfterMs = 1500;
 
-    explicit SplashForm(Navigator& navigator)
-        : Form(kWindow, navigator)
+    SplashForm(Navigator& navigator, const Reentry& reentry)
+        : Form(kWindow, navigator, reentry)
     {
     }
 
