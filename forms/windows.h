@@ -19,18 +19,59 @@ struct WindowRow
     std::string_view name; // the window's own name, frmMain and so on
     std::string_view title; // its title bar; empty where it has none
     std::string_view icon; // the picture in its title bar, by resource name
-    int width, height; // its client area, in twips
+    int width; // its client area, in twips
+    int height;
     bool titleBar; // else a bare frame without a control box
     bool minimizeButton;
     bool inTaskBar;
 };
 
 inline constexpr std::array<WindowRow, 5> kWindows{{
-    {Window::Splash, "frmSplash", "", "app", 7260, 4635, false, false, false},
-    {Window::MainMenu, "frmMain", "Crucirco Velquor", "app", 4680, 3195, true, false, true},
-    {Window::VersusMachine, "frmVSMaquina", "Crucirco VS Máquina", "versus", 4785, 3840, true, true, true},
-    {Window::TwoPlayer, "frmUnoVsUno", "Crucirco!!!", "two-player", 4680, 3390, true, true, true},
-    {Window::About, "frmAbout", "Acerca del autor", "app", 5730, 3555, true, false, false},
+    {.id = Window::Splash,
+     .name = "frmSplash",
+     .title = "",
+     .icon = "app",
+     .width = 7260,
+     .height = 4635,
+     .titleBar = false,
+     .minimizeButton = false,
+     .inTaskBar = false},
+    {.id = Window::MainMenu,
+     .name = "frmMain",
+     .title = "Crucirco Velquor",
+     .icon = "app",
+     .width = 4680,
+     .height = 3195,
+     .titleBar = true,
+     .minimizeButton = false,
+     .inTaskBar = true},
+    {.id = Window::VersusMachine,
+     .name = "frmVSMaquina",
+     .title = "Crucirco VS Máquina",
+     .icon = "versus",
+     .width = 4785,
+     .height = 3840,
+     .titleBar = true,
+     .minimizeButton = true,
+     .inTaskBar = true},
+    {.id = Window::TwoPlayer,
+     .name = "frmUnoVsUno",
+     .title = "Crucirco!!!",
+     .icon = "two-player",
+     .width = 4680,
+     .height = 3390,
+     .titleBar = true,
+     .minimizeButton = true,
+     .inTaskBar = true},
+    {.id = Window::About,
+     .name = "frmAbout",
+     .title = "Acerca del autor",
+     .icon = "app",
+     .width = 5730,
+     .height = 3555,
+     .titleBar = true,
+     .minimizeButton = false,
+     .inTaskBar = false},
 }};
 
 constexpr std::size_t indexOf(Window window)

@@ -58,14 +58,14 @@ public:
         std::uint8_t planAlt;
     };
     static constexpr std::array<OpeningReply, 8> kOpeningReplies{{
-        {1, 3, 0, 6},
-        {3, 7, 6, 8},
-        {5, 1, 0, 2},
-        {7, 5, 2, 8},
-        {0, 8, 6, 2},
-        {2, 6, 7, 3},
-        {6, 2, 1, 5},
-        {8, 0, 6, 2},
+        {.circle = 1, .target = 3, .plan = 0, .planAlt = 6},
+        {.circle = 3, .target = 7, .plan = 6, .planAlt = 8},
+        {.circle = 5, .target = 1, .plan = 0, .planAlt = 2},
+        {.circle = 7, .target = 5, .plan = 2, .planAlt = 8},
+        {.circle = 0, .target = 8, .plan = 6, .planAlt = 2},
+        {.circle = 2, .target = 6, .plan = 7, .planAlt = 3},
+        {.circle = 6, .target = 2, .plan = 1, .planAlt = 5},
+        {.circle = 8, .target = 0, .plan = 6, .planAlt = 2},
     }};
 
 private:

@@ -9,11 +9,17 @@ namespace crucirco {
 // A rectangle or a line of a layout, in twips.
 struct TwipRect
 {
-    int left, top, width, height;
+    int left;
+    int top;
+    int width;
+    int height;
 };
 struct TwipLine
 {
-    int x1, y1, x2, y2;
+    int x1;
+    int y1;
+    int x2;
+    int y2;
 };
 
 // The layouts are drawn up in twips (1/1440 inch). This is the one place

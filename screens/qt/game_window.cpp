@@ -26,19 +26,21 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
 constexpr int kBoardColumns[3] = {2160, 2760, 3360};
 constexpr int kBoardRows[3] = {1080, 1560, 2160};
 constexpr TwipLine kBoardGrid[4] = {
-    {2640, 1080, 2640, 2640},
-    {3240, 1080, 3240, 2640},
-    {3720, 1560, 2160, 1560},
-    {2160, 2160, 3720, 2160},
+    {.x1 = 2640, .y1 = 1080, .x2 = 2640, .y2 = 2640},
+    {.x1 = 3240, .y1 = 1080, .x2 = 3240, .y2 = 2640},
+    {.x1 = 3720, .y1 = 1560, .x2 = 2160, .y2 = 1560},
+    {.x1 = 2160, .y1 = 2160, .x2 = 3720, .y2 = 2160},
 };
-constexpr TwipRect kCmdReiniciar{3120, 360, 975, 495};
+constexpr TwipRect kCmdReiniciar{.left = 3120, .top = 360, .width = 975, .height = 495};
 
 // Cells 0 and 8 are 375 twips high, the others 495; all are 375 wide but
 // cell 0, whose width each screen gives.
 constexpr TwipRect cellRect(int index, const GameWindowLayout& layout)
 {
-    return {kBoardColumns[index % 3], kBoardRows[index / 3], index == 0 ? layout.cell0Width : 375,
-            (index == 0 || index == 8) ? 375 : 495};
+    return {.left = kBoardColumns[index % 3],
+            .top = kBoardRows[index / 3],
+            .width = index == 0 ? layout.cell0Width : 375,
+            .height = (index == 0 || index == 8) ? 375 : 495};
 }
 
 // The tally block: the headings "X" and "O" on its top, the counts 600
@@ -136,8 +138,8 @@ public:
         : QWidget(parent)
     {
         const TwipLine tallyLines[2] = {
-            {480, tallyTop, 480, tallyTop + 1200}, // Line5, between the two columns
-            {0, tallyTop + 480, 840, tallyTop + 480}, // Line6, under the headings
+            {.x1 = 480, .y1 = tallyTop, .x2 = 480, .y2 = tallyTop + 1200}, // Line5, between the two columns
+            {.x1 = 0, .y1 = tallyTop + 480, .x2 = 840, .y2 = tallyTop + 480}, // Line6, under the headings
         };
         for (const TwipLine& l : kBoardGrid)
             lines_.emplace_back(Twips::point(l.x1, l.y1), Twips::point(l.x2, l.y2));
@@ -232,10 +234,26 @@ void GameWindow::buildMenu(const GameWindowLayout& layout)
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
     ayuda->setObjectName(QStringLiteral("fwefw"));
     const Item items[] = {
-        {"mnuAgain", "&Jugar de nuevo", Qt::Key_F2, [](GameForm& s) { s.mnuAgain_Click(); }, false},
-        {"mnuPPal", "&Menú principal", Qt::Key_F8, [](GameForm& s) { s.mnuPPal_Click(); }, false},
-        {"mnuEnd", layout.exitCaption, Qt::Key_F4, [](GameForm& s) { s.mnuEnd_Click(); }, false},
-        {"mnuAbout", "Acerca...", Qt::Key_F1, [](GameForm& s) { s.mnuAbout_Click(); }, true},
+        {.name = "mnuAgain",
+         .caption = "&Jugar de nuevo",
+         .key = Qt::Key_F2,
+         .handler = [](GameForm& s) { s.mnuAgain_Click(); },
+         .help = false},
+        {.name = "mnuPPal",
+         .caption = "&Menú principal",
+         .key = Qt::Key_F8,
+         .handler = [](GameForm& s) { s.mnuPPal_Click(); },
+         .help = false},
+        {.name = "mnuEnd",
+         .caption = layout.exitCaption,
+         .key = Qt::Key_F4,
+         .handler = [](GameForm& s) { s.mnuEnd_Click(); },
+         .help = false},
+        {.name = "mnuAbout",
+         .caption = "Acerca...",
+         .key = Qt::Key_F1,
+         .handler = [](GameForm& s) { s.mnuAbout_Click(); },
+         .help = true},
     };
     for (const Item& item : items) {
         QMenu* menu = item.help ? ayuda : archivo;

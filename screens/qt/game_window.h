@@ -24,7 +24,8 @@ struct GameWindowLayout
     int tallyTop;
     // The button to the other game screen, Command1, stands on the top edge
     // of the client area.
-    int command1Left, command1Width;
+    int command1Left;
+    int command1Width;
     TwipRect label1;
     const char* command1Caption;
     const char* exitCaption;

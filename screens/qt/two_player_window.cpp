@@ -6,7 +6,15 @@ namespace crucirco {
 
 namespace {
 
-constexpr GameWindowLayout kLayout{495, 360, 1800, 2055, {120, 3000, 4335, 375}, "Vs Máquina", "Salir"};
+constexpr GameWindowLayout kLayout{
+    .cell0Width = 495,
+    .tallyTop = 360,
+    .command1Left = 1800,
+    .command1Width = 2055,
+    .label1 = {.left = 120, .top = 3000, .width = 4335, .height = 375},
+    .command1Caption = "Vs Máquina",
+    .exitCaption = "Salir",
+};
 
 } // namespace
 

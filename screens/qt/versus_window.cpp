@@ -9,7 +9,15 @@ namespace crucirco {
 
 namespace {
 
-constexpr GameWindowLayout kLayout{375, 240, 1560, 1695, {120, 3480, 4575, 375}, "Uno contra uno", "&Salir"};
+constexpr GameWindowLayout kLayout{
+    .cell0Width = 375,
+    .tallyTop = 240,
+    .command1Left = 1560,
+    .command1Width = 1695,
+    .label1 = {.left = 120, .top = 3480, .width = 4575, .height = 375},
+    .command1Caption = "Uno contra uno",
+    .exitCaption = "&Salir",
+};
 
 struct OptionLayout
 {
@@ -19,10 +27,10 @@ struct OptionLayout
     int top;
 };
 constexpr OptionLayout kOptions[4] = {
-    {Difficulty::Low, "Option1", "Dificultad baja", 1560},
-    {Difficulty::Medium, "Option2", "Dificultad media", 1920},
-    {Difficulty::High, "Option3", "Dificultad alta", 2280},
-    {Difficulty::Maximum, "Option4", "Dificultad máxima", 2640},
+    {.difficulty = Difficulty::Low, .name = "Option1", .caption = "Dificultad baja", .top = 1560},
+    {.difficulty = Difficulty::Medium, .name = "Option2", .caption = "Dificultad media", .top = 1920},
+    {.difficulty = Difficulty::High, .name = "Option3", .caption = "Dificultad alta", .top = 2280},
+    {.difficulty = Difficulty::Maximum, .name = "Option4", .caption = "Dificultad máxima", .top = 2640},
 };
 
 } // namespace

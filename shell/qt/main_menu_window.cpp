@@ -18,19 +18,32 @@ MainMenuWindow::MainMenuWindow(MainMenuForm& menu, Navigator& navigator, Handler
     welcome->setWordWrap(true);
     welcome->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    addLogo(this, {120, 480, 1455, 1545});
+    addLogo(this, {.left = 120, .top = 480, .width = 1455, .height = 1545});
 
     struct Button
     {
         const char* name;
         const char* caption;
-        int left, width;
+        int left;
+        int width;
         void (*handler)(MainMenuForm&);
     };
     const Button buttons[] = {
-        {"cmdUnoUno", "Uno contra uno", 0, 1575, [](MainMenuForm& menu) { menu.cmdUnoUno_Click(); }},
-        {"cmdVsMaquina", "Vs la máquina", 1680, 1335, [](MainMenuForm& menu) { menu.cmdVsMaquina_Click(); }},
-        {"Command1", "Salir", 3120, 1215, [](MainMenuForm& menu) { menu.Command1_Click(); }},
+        {.name = "cmdUnoUno",
+         .caption = "Uno contra uno",
+         .left = 0,
+         .width = 1575,
+         .handler = [](MainMenuForm& menu) { menu.cmdUnoUno_Click(); }},
+        {.name = "cmdVsMaquina",
+         .caption = "Vs la máquina",
+         .left = 1680,
+         .width = 1335,
+         .handler = [](MainMenuForm& menu) { menu.cmdVsMaquina_Click(); }},
+        {.name = "Command1",
+         .caption = "Salir",
+         .left = 3120,
+         .width = 1215,
+         .handler = [](MainMenuForm& menu) { menu.Command1_Click(); }},
     };
     // Created from left to right, the buttons take the focus in that order.
     for (const Button& b : buttons) {

@@ -23,7 +23,7 @@ struct LabelLayout
 {
     const char* name;
     const char* text;
-    int left, top, width, height;
+    TwipRect place;
     const QString& family;
     double points;
     QFont::Weight weight;
@@ -64,25 +64,81 @@ SplashWindow::SplashWindow(SplashForm& splash, Navigator& navigator, HandlerGate
     green.setColor(QPalette::WindowText, palette().color(QPalette::HighlightedText));
     frame->setPalette(green);
 
-    addLogo(frame, {360, 795, 1455, 1545});
+    addLogo(frame, {.left = 360, .top = 795, .width = 1455, .height = 1545});
 
     const LabelLayout labels[] = {
-        {"lblLicenseTo", "Con licencia para quien juega", 120, 240, 6855, 255, fonts::kArial, 8.25,
-         QFont::Normal, Qt::AlignRight, Sizing::AsLaidOut, Caption::AsLaidOut},
-        {"lblCompanyProduct", "Velquor\u2122", 2355, 705, 1995, 435, fonts::kArial, 18, QFont::Bold,
-         Qt::AlignLeft, Sizing::ToText, Caption::AsLaidOut},
-        {"lblProductName", "Crucirco", 2400, 1140, 2220, 675, fonts::kVerdana, 27.75, QFont::Bold,
-         Qt::AlignLeft, Sizing::ToText, Caption::AsLaidOut},
-        {"lblPlatform", "Para Windows 95/98/NT/2000/XP", 3165, 2340, 3690, 285, fonts::kArial, 12,
-         QFont::Bold, Qt::AlignRight, Sizing::ToText, Caption::AsLaidOut},
-        {"lblVersion", "Version ", 5910, 2700, 945, 285, fonts::kArial, 12, QFont::Bold, Qt::AlignRight,
-         Sizing::ToText, Caption::Version},
-        {"lblCopyright", "Copyright © 2026 Velquor", 4560, 3060, 2415, 255, fonts::kArial, 8.25,
-         QFont::Normal, Qt::AlignLeft, Sizing::AsLaidOut, Caption::AsLaidOut},
-        {"lblCompany", "Velquor Company", 4560, 3270, 2415, 255, fonts::kArial, 8.25, QFont::Normal,
-         Qt::AlignLeft, Sizing::AsLaidOut, Caption::AsLaidOut},
-        {"lblWarning", "", 240, 3660, 6735, 195, fonts::kArial, 8.25, QFont::Normal, Qt::AlignLeft,
-         Sizing::AsLaidOut, Caption::AsLaidOut},
+        {.name = "lblLicenseTo",
+         .text = "Con licencia para quien juega",
+         .place = {.left = 120, .top = 240, .width = 6855, .height = 255},
+         .family = fonts::kArial,
+         .points = 8.25,
+         .weight = QFont::Normal,
+         .alignment = Qt::AlignRight,
+         .sizing = Sizing::AsLaidOut,
+         .caption = Caption::AsLaidOut},
+        {.name = "lblCompanyProduct",
+         .text = "Velquor\u2122",
+         .place = {.left = 2355, .top = 705, .width = 1995, .height = 435},
+         .family = fonts::kArial,
+         .points = 18,
+         .weight = QFont::Bold,
+         .alignment = Qt::AlignLeft,
+         .sizing = Sizing::ToText,
+         .caption = Caption::AsLaidOut},
+        {.name = "lblProductName",
+         .text = "Crucirco",
+         .place = {.left = 2400, .top = 1140, .width = 2220, .height = 675},
+         .family = fonts::kVerdana,
+         .points = 27.75,
+         .weight = QFont::Bold,
+         .alignment = Qt::AlignLeft,
+         .sizing = Sizing::ToText,
+         .caption = Caption::AsLaidOut},
+        {.name = "lblPlatform",
+         .text = "Para Windows 95/98/NT/2000/XP",
+         .place = {.left = 3165, .top = 2340, .width = 3690, .height = 285},
+         .family = fonts::kArial,
+         .points = 12,
+         .weight = QFont::Bold,
+         .alignment = Qt::AlignRight,
+         .sizing = Sizing::ToText,
+         .caption = Caption::AsLaidOut},
+        {.name = "lblVersion",
+         .text = "Version ",
+         .place = {.left = 5910, .top = 2700, .width = 945, .height = 285},
+         .family = fonts::kArial,
+         .points = 12,
+         .weight = QFont::Bold,
+         .alignment = Qt::AlignRight,
+         .sizing = Sizing::ToText,
+         .caption = Caption::Version},
+        {.name = "lblCopyright",
+         .text = "Copyright © 2026 Velquor",
+         .place = {.left = 4560, .top = 3060, .width = 2415, .height = 255},
+         .family = fonts::kArial,
+         .points = 8.25,
+         .weight = QFont::Normal,
+         .alignment = Qt::AlignLeft,
+         .sizing = Sizing::AsLaidOut,
+         .caption = Caption::AsLaidOut},
+        {.name = "lblCompany",
+         .text = "Velquor Company",
+         .place = {.left = 4560, .top = 3270, .width = 2415, .height = 255},
+         .family = fonts::kArial,
+         .points = 8.25,
+         .weight = QFont::Normal,
+         .alignment = Qt::AlignLeft,
+         .sizing = Sizing::AsLaidOut,
+         .caption = Caption::AsLaidOut},
+        {.name = "lblWarning",
+         .text = "",
+         .place = {.left = 240, .top = 3660, .width = 6735, .height = 195},
+         .family = fonts::kArial,
+         .points = 8.25,
+         .weight = QFont::Normal,
+         .alignment = Qt::AlignLeft,
+         .sizing = Sizing::AsLaidOut,
+         .caption = Caption::AsLaidOut},
     };
     // The labels stand on the frame, whose green is their background too.
     for (const LabelLayout& l : labels) {
@@ -90,7 +146,7 @@ SplashWindow::SplashWindow(SplashForm& splash, Navigator& navigator, HandlerGate
         label->setObjectName(QString::fromLatin1(l.name));
         label->setFont(fonts::face(l.family, l.points, l.weight == QFont::Bold));
         label->setAlignment(l.alignment | Qt::AlignTop);
-        label->setGeometry(Twips::rect(l.left, l.top, l.width, l.height));
+        label->setGeometry(Twips::rect(l.place));
         if (l.sizing == Sizing::ToText)
             fitToText(label);
         if (l.caption == Caption::Version)
