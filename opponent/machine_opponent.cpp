@@ -38,6 +38,8 @@ MoveResult MachineOpponent::MachineMoveMedium()
         return MoveResult::Finished;
     if (!isTrue(fields_.NoRandomFallback))
         return MachineMoveRandom();
+    // Intended, not a slip: clearing the flag is how the maximum move learns that the chain placed
+    // nothing (pinned by medium-flag-round-trip and the lab vectors' nrf=1 cases).
     fields_.NoRandomFallback = kFalse;
     return MoveResult::Finished;
 }
@@ -77,6 +79,7 @@ MoveResult MachineOpponent::MachineMoveMaximum()
     // and the flag tells whether it placed a cross.
     f.NoRandomFallback = kTrue;
     MachineMoveHigh();
+    // Intended: the flag, set here and cleared by the medium move, read back as "a cross was placed".
     if (isTrue(f.NoRandomFallback))
         return MoveResult::Finished;
     if (f.PlannedCell != kNoPlan && board_.isEmpty(f.PlannedCell)) {
@@ -89,14 +92,18 @@ MoveResult MachineOpponent::MachineMoveMaximum()
         f.PlannedCell = kNoPlan;
         return MoveResult::Finished;
     }
-    // No plan, or both planned cells taken: the plan stays in force.
+    // Intended: with both planned cells taken the plan stays in force, for this game and the next
+    // (maximum-keeps-its-plan); only loading the window clears it.
     return MachineMoveRandom();
 }
 
 bool MachineOpponent::completeTwoOf(Mark owner)
 {
     // Rows and columns are walked cell by cell with a count and position
-    // marks; the two diagonals are tested pair by pair.
+    // marks; the two diagonals are tested pair by pair. Intended: the two
+    // ways come to a taken target differently (tested again at the next
+    // cell; the end of the line) and always choose the same cell, as the
+    // lab vectors pin; both stay as the game has them.
     for (std::size_t i = 0; i < 6; ++i) {
         if (completeByCount(kLines[i].cells, owner))
             return true;

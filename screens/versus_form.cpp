@@ -129,6 +129,7 @@ void VersusForm::cmdReiniciar_Click()
         return;
     fields.GameOver = kFalse;
     fields.MoveCount = 0;
+    // Intended: the maximum move's plan is kept into the new game (maximum-keeps-its-plan).
     timerEnabled_ = !userStarts_;
     refreshView();
     clearBoard();
