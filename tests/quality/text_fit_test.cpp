@@ -109,19 +109,6 @@ QStringList faintTexts(QWidget* window)
     return faint;
 }
 
-// A desktop's colour scheme, as Qt's desktop themes hand it on.
-QPalette scheme(const char* window, const char* text, const char* base, const char* highlight)
-{
-    QPalette palette;
-    for (auto role : {QPalette::Window, QPalette::Button})
-        palette.setColor(role, QColor(window));
-    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text, QPalette::HighlightedText})
-        palette.setColor(role, QColor(text));
-    palette.setColor(QPalette::Base, QColor(base));
-    palette.setColor(QPalette::Highlight, QColor(highlight));
-    return palette;
-}
-
 class TextFitTests final : public QObject
 {
     Q_OBJECT
@@ -192,16 +179,23 @@ private slots:
     {
         QTest::addColumn<QPalette>("colours");
         QTest::addColumn<bool>("switchedTo"); // while the windows are open
-        QTest::newRow("light default") << QApplication::palette() << false;
-        QTest::newRow("Breeze Dark") << scheme("#31363b", "#eff0f1", "#232629", "#3daee9") << false;
-        QTest::newRow("Adwaita-dark") << scheme("#353535", "#eeeeec", "#2d2d2d", "#15539e") << true;
+        QTest::addColumn<QColor>("aboutText"); // About's description: black wherever black reads
+        QPalette blueText = QApplication::palette();
+        blueText.setColor(QPalette::WindowText, Qt::darkBlue);
+        QTest::newRow("light, blue text") << blueText << false << QColor(Qt::black);
+        // The dark schemes' greys, with the light text and the other colours Qt derives from them.
+        QTest::newRow("Breeze Dark") << QPalette(QColor("#31363b"), QColor("#31363b")) << false
+                                     << QColor(Qt::white);
+        QTest::newRow("Adwaita-dark")
+            << QPalette(QColor("#353535"), QColor("#353535")) << true << QColor(Qt::white);
     }
     // Every text a person reads stands out from what it is drawn on, in every window and a box, on
-    // the light default and on dark schemes alike, chosen before the game starts or while it runs.
+    // a light scheme and on dark ones alike, chosen before the game starts or while it runs.
     void everyTextReads()
     {
         QFETCH(QPalette, colours);
         QFETCH(bool, switchedTo);
+        QFETCH(QColor, aboutText);
         const QPalette before = QApplication::palette();
         const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
         if (!switchedTo)
@@ -221,6 +215,11 @@ private slots:
         });
         QtMessageBoxes().confirm(texts::kAppTitle, texts::kConfirmExit);
         QVERIFY2(faint.isEmpty(), qPrintable(faint.join(", ")));
+        const auto colourOf = [&](const char* label) {
+            return control(windows[indexOf(Window::About)], label)->palette().color(QPalette::WindowText);
+        };
+        QCOMPARE(colourOf("lblDescription"), aboutText);
+        QCOMPARE(colourOf("lblTitle"), colours.color(QPalette::WindowText));
     }
 
     // A mark, a tally heading and a tally: the first baseline the ascent below the label's top, the

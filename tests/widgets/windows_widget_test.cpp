@@ -183,22 +183,6 @@ private slots:
         }
     }
 
-    // About's description and disclaimer are black on a desktop whose text is not; its title is not.
-    void aboutTextIsBlack()
-    {
-        QPalette desktop = QApplication::palette();
-        desktop.setColor(QPalette::WindowText, Qt::darkBlue);
-        QApplication::setPalette(desktop);
-        ScriptedGame game;
-        QWidget* about = showWindow(game.desktop, Window::About);
-        QStringList black;
-        for (const QLabel* label : about->findChildren<QLabel*>())
-            if (label->palette().color(QPalette::WindowText) == Qt::black)
-                black << label->objectName();
-        QApplication::setPalette(QApplication::style()->standardPalette());
-        QCOMPARE(black, QStringList({"lblDescription", "lblDisclaimer"}));
-    }
-
     // Each step on a line: what the user does, then what the windows show.
     void gameScreens()
     {
