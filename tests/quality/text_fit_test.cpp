@@ -169,7 +169,8 @@ private slots:
             }
         faces.removeDuplicates();
         qInfo("%d captions; %s", captions, qPrintable(faces.join(", ")));
-        QVERIFY2(faces.size() >= 6 && captions > 40, "fewer faces or captions than the layouts have");
+        QVERIFY2(faces.size() >= 6, qPrintable(faces.join(", ")));
+        QVERIFY2(captions > 40, qPrintable(QString::number(captions)));
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
         // "Dificultad máxima" fits the width it was laid out with, not a wider one.
         QCOMPARE(control(windows[indexOf(Window::VersusMachine)], "Option4")->width(), Twips::toPixels(1575));
@@ -293,7 +294,8 @@ private slots:
                                    .arg(before)
                                    .arg(after);
             };
-            QVERIFY2(runs[0].size() == 2 && runs[1].size() == 2, "not four grid lines across the middle");
+            QCOMPARE(QList<qsizetype>({runs[0].size(), runs[1].size()}),
+                     QList<qsizetype>({2, 2})); // lines across
             for (int k = 0; k < 2; ++k) {
                 for (int j = 0; j < 3; ++j) {
                     clear(marks[3 * j + k].right(), marks[3 * j + k + 1].left(), runs[1][k]);

@@ -17,10 +17,21 @@ QTimer* timer1(const QWidget* window)
 {
     return control<QTimer>(window, "Timer1");
 }
-// The board and the tallies, as "XXX|OO.|... 1/" reads.
+// The board, the tallies and, where there is one, whether Timer1 runs: "XXX|OO.|... 1/ waiting".
 QString state(const QWidget* window)
 {
-    return boardText(window) + ' ' + text(window, "lblX") + '/' + text(window, "lblO");
+    const QTimer* timer = timer1(window);
+    const QString ticks = !timer ? "" : timer->isActive() ? " ticking" : " waiting";
+    return boardText(window) + ' ' + text(window, "lblX") + '/' + text(window, "lblO") + ticks;
+}
+// The windows on screen, by name, in the order of the window table.
+QStringList shownWindows(const ScriptedGame& game)
+{
+    QStringList names;
+    for (const WindowRow& row : kWindows)
+        if (shown(game, row.id))
+            names << toQString(row.name);
+    return names;
 }
 // Keys on a window; each confirmation they raise takes the next of `answers`.
 void press(ScriptedGame& game, QWidget* window, std::initializer_list<Qt::Key> keys,
@@ -94,7 +105,8 @@ void playSession(ScriptedGame& game)
     game.program().start();
     QPointer<QWidget> splash = game.window(Window::Splash);
     QCOMPARE(text(splash, "lblVersion"), "Version " + toQString(version::kText));
-    QTRY_VERIFY_WITH_TIMEOUT(shown(game, Window::MainMenu) && splash.isNull(), patience());
+    QTRY_VERIFY_WITH_TIMEOUT(splash.isNull(), patience());
+    QVERIFY(shown(game, Window::MainMenu));
     QVERIFY2(sinceStart.elapsed() >= 1400, qPrintable(QString::number(sinceStart.elapsed())));
     click(button(turnTo(game, Window::MainMenu), "Vs la máquina"));
     QWidget* versus = turnTo(game, Window::VersusMachine);
@@ -190,7 +202,7 @@ private slots:
         QWidget* two = showWindow(game.desktop, Window::TwoPlayer);
         // F8 and F4 answered Cancel change nothing; F1 opens About beside.
         press(game, two, {Qt::Key_F8, Qt::Key_F4, Qt::Key_F1}, {Answer::Cancel, Answer::Cancel});
-        QVERIFY(shown(game, Window::TwoPlayer) && shown(game, Window::About));
+        QCOMPARE(shownWindows(game), QStringList({"frmUnoVsUno", "frmAbout"}));
         QCOMPARE(game.takeBoxes(), QStringList({kToMenu + "Cancel", kExit + "Cancel"}));
 
         // "Vs Máquina" beside this screen: the machine opens a tick after it
@@ -200,15 +212,18 @@ private slots:
         click(button(two, "Vs Máquina"));
         QWidget* versus = game.window(Window::VersusMachine);
         VersusForm& screen = *game.program().form<VersusForm>();
-        QVERIFY(shown(game, Window::VersusMachine) && two->isVisible()
-                && QTest::qWaitForWindowActive(versus));
+        QCOMPARE(shownWindows(game), QStringList({"frmVSMaquina", "frmUnoVsUno", "frmAbout"}));
+        QVERIFY(QTest::qWaitForWindowActive(versus));
         QTRY_COMPARE(countMarks(versus, u'X'), 1);
-        QVERIFY(sinceOpen.elapsed() >= VersusWindow::kMoveDelayMs && !timer1(versus)->isActive());
+        QVERIFY2(sinceOpen.elapsed() >= VersusWindow::kMoveDelayMs,
+                 qPrintable(QString::number(sinceOpen.elapsed())));
+        QVERIFY(!timer1(versus)->isActive());
         int free = 0;
         while (!cell(versus, free)->text().isEmpty())
             ++free;
         clickCell(versus, free);
-        QVERIFY(cell(versus, free)->text() == "O" && countMarks(versus, u'X') == 1);
+        QCOMPARE(cell(versus, free)->text(), "O");
+        QCOMPARE(countMarks(versus, u'X'), 1);
         QTRY_COMPARE(countMarks(versus, u'X'), 2);
         QList<int> levels;
         for (const char* option :
@@ -220,29 +235,32 @@ private slots:
         // F2: a new game, opened by the machine; with "Empieza el usuario", left to the user. A letter plays
         // nothing.
         press(game, versus, {Qt::Key_F2, Qt::Key_A});
-        QVERIFY(boardText(versus) == "...|...|..." && timer1(versus)->isActive());
+        QCOMPARE(state(versus), "...|...|... / ticking");
         QTRY_COMPARE(countMarks(versus, u'X'), 1);
         click(button(versus, "Empieza el usuario"));
         press(game, versus, {Qt::Key_F2});
-        QVERIFY(boardText(versus) == "...|...|..." && !timer1(versus)->isActive());
+        QCOMPARE(state(versus), "...|...|... / waiting");
         // The circle's line: its box and tally, no machine turn, no more moves; a right click plays nothing.
         screen.setBoard(parseBoard("OO.|XX.|..."));
         QTest::mouseClick(cell(versus, 8), Qt::RightButton);
         for (int index : {2, 5})
             clickCell(versus, index);
         press(game, versus, {Qt::Key_F8, Qt::Key_F4, Qt::Key_F1}, {Answer::Cancel, Answer::Cancel});
-        QVERIFY(state(versus) == "OOO|XX.|... /1" && !timer1(versus)->isActive()
-                && shown(game, Window::About));
+        QCOMPARE(state(versus), "OOO|XX.|... /1 waiting");
+        QCOMPARE(shownWindows(game), QStringList({"frmVSMaquina", "frmUnoVsUno", "frmAbout"}));
         QCOMPARE(game.takeBoxes(), QStringList({"box Crucirco | El círculo gana!!! | OK", kPressRestart,
                                                 kToMenu + "Cancel", kExit + "Cancel"}));
 
         // The title bar's close asks nothing. Shown again, the controls are as at
         // first, GameOver as it was, and the machine opens all the same.
         versus->close();
-        QVERIFY(game.takeBoxes().isEmpty() && !game.window(Window::VersusMachine) && !versus->isVisible());
+        QCOMPARE(game.takeBoxes(), QStringList());
+        QVERIFY(!game.window(Window::VersusMachine));
+        QVERIFY(!versus->isVisible());
         versus = showWindow(game.desktop, Window::VersusMachine);
-        QVERIFY(button(versus, "Dificultad media")->isChecked()
-                && !button(versus, "Empieza el usuario")->isChecked() && state(versus) == "...|...|... /");
+        QVERIFY(button(versus, "Dificultad media")->isChecked());
+        QVERIFY(!button(versus, "Empieza el usuario")->isChecked());
+        QCOMPARE(state(versus), "...|...|... / ticking");
         clickCell(versus, 4);
         QCOMPARE(game.takeBoxes(), QStringList({kPressRestart}));
         QTRY_COMPARE(countMarks(versus, u'X'), 1);
@@ -279,10 +297,11 @@ private slots:
                 Qt::LeftButton);
         });
         clickCell(versus, 4);
-        QTRY_VERIFY(!seen.isEmpty() && !QApplication::activeModalWidget());
+        QTRY_VERIFY(!seen.isEmpty());
+        QTRY_VERIFY(!QApplication::activeModalWidget());
         QVERIFY2(ticks >= 3 && crosses == 3,
                  qPrintable(QStringLiteral("%1 ticks in the turn, %2 crosses").arg(ticks).arg(crosses)));
-        QVERIFY(state(versus) == "XXX|OO.|... 1/" && !timer1(versus)->isActive());
+        QCOMPARE(state(versus), "XXX|OO.|... 1/ waiting");
         // About belongs to the screen that showed it, and so does a box raised there while About is
         // the active window.
         versus->activateWindow();
@@ -294,7 +313,8 @@ private slots:
         versus->findChild<QAction*>("mnuPPal")->trigger(); // answered Cancel
         QCOMPARE(seen, QStringList({"Crucirco | La cruz gana!!! | over frmVSMaquina",
                                     "Crucirco | ¿Confirma salir de este modo? | over frmVSMaquina"}));
-        QVERIFY(desktop.window(Window::VersusMachine) == versus && !desktop.window(Window::MainMenu));
+        QCOMPARE(desktop.window(Window::VersusMachine), versus);
+        QVERIFY(!desktop.window(Window::MainMenu));
     }
 
     // The ways out end QApplication::exec(), after which no event loop runs in
