@@ -10,17 +10,15 @@
 # Usage: desktops.sh mutter|kwin GAME. Exits 77 when a tool is missing.
 set -u
 compositor=$1 game=$2 pids=()
+. "$(dirname "$0")/helpers.sh"
 if [ "${3:-}" != inside ]; then
     program=$compositor
     [ "$compositor" = kwin ] && program=kwin_wayland
-    for tool in $program Xwayland dbus-run-session xkbcomp xdotool xprop xwd; do
-        command -v $tool >/dev/null || { echo "SKIP: no $tool"; exit 77; }
-    done
-    /usr/bin/python3 -c 'import PIL.Image' 2>/dev/null || { echo "SKIP: python3-pil is not installed"; exit 77; }
+    needs $program Xwayland dbus-run-session
     work=$(mktemp -d "${TMPDIR:-/tmp}/crucirco-desktops.XXXXXX")
     trap 'rm -rf "$work"' EXIT
-    export work HOME=$work XDG_RUNTIME_DIR=$work LC_ALL=C.UTF-8
-    unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
+    export work
+    alone
     # Each compositor runs the rest of this script as its session, with DISPLAY and WAYLAND_DISPLAY
     # set, and stops when it ends.
     inside=(bash "$0" "$compositor" "$game" inside)
@@ -39,14 +37,10 @@ fi
 exec >"$work/out" 2>&1
 echo 1 >"$work/status"
 trap 'kill "${pids[@]}" 2>/dev/null; wait' EXIT
-. "$(dirname "$0")/helpers.sh"
 
 export QT_QPA_PLATFORM=xcb
 start
-wait_for 'no main menu "Crucirco Velquor"' "window '^Crucirco Velquor$'"; menu=$got
-took=$(($(ms) - t0)); [ $took -ge 1500 ] || fail "the main menu came $took ms after start, before 1.5 s"
-xdotool search --onlyvisible --pid $pid | grep -qx $splash && fail "the splash is still shown"
-wait_for "the main menu never took the focus" "focused $menu"
+menu_comes
 press space 'Crucirco!!!'
 press F8 Crucirco
 press Return "Crucirco Velquor"
@@ -75,8 +69,9 @@ ends
 echo "over XWayland: splash, main menu, both game screens, keys after each box and About, leaving"
 
 export QT_QPA_PLATFORM=wayland
-t0=$(ms); PATH=$work/bin:$PATH "$game" 2>"$work/game.log" & pid=$!; pids+=($pid)
+launch
 if [ "$compositor" = kwin ]; then
+    # KWin 6 calls the window list windowList, 5 clientList.
     # Runs a script in kwin, loaded over D-Bus under a name of its own (a shell's number, since
     # wait_for calls from a subshell); what it prints goes to the compositor's log.
     kwin() {
@@ -86,14 +81,14 @@ if [ "$compositor" = kwin ]; then
         dbus-send --session --print-reply --dest=org.kde.KWin /Scripting org.kde.kwin.Scripting.start >/dev/null
     }
     windows() {
-        kwin 'print("windows: " + workspace.clientList().map(function (c) { return c.caption; }).join("|"));'
+        kwin 'print("windows: " + (workspace.windowList || workspace.clientList)().map(function (c) { return c.caption; }).join("|"));'
         sleep 0.1
         grep -a "windows: " "$work/compositor.log" | tail -1 | sed "s/.*windows: //"
     }
     wait_for "no splash natively" '[ "$(windows)" = Crucirco ] && echo shown'
     wait_for 'no main menu "Crucirco Velquor" alone natively' '[ "$(windows)" = "Crucirco Velquor" ] && echo shown'
     took=$(($(ms) - t0)); [ $took -ge 1500 ] || fail "the main menu came $took ms after start natively"
-    kwin 'workspace.clientList().forEach(function (c) { c.closeWindow(); });'
+    kwin '(workspace.windowList || workspace.clientList)().forEach(function (c) { c.closeWindow(); });'
     ends
     echo "natively on Wayland: splash, main menu, closing it ends the game"
 else

@@ -1,5 +1,15 @@
 # What play.sh and desktops.sh share: waiting, reading X windows, pressing keys, starting the game.
 # Sourced; the caller sets $game and $work and keeps the pids to end in $pids.
+# Exits 77, skipped, unless the tools named and those every run needs are installed.
+needs() {
+    for tool in "$@" xkbcomp xdotool xprop xwd; do command -v $tool >/dev/null || { echo "SKIP: no $tool"; exit 77; }; done
+    /usr/bin/python3 -c 'import PIL.Image' 2>/dev/null || { echo "SKIP: python3-pil is not installed"; exit 77; }
+}
+# A home, runtime folder and language of the run's own, and none of the caller's displays or buses.
+alone() {
+    export HOME=$work XDG_RUNTIME_DIR=$work LC_ALL=C.UTF-8
+    unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
+}
 fail() { echo "FAIL: $* (display ${DISPLAY:-none})"; tail -n 20 "$work"/*.log; exit 1; }
 ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
 # Runs a command line every 50 ms until it prints something, left in $got; fails after $limit ms.
@@ -59,11 +69,19 @@ def mark(n):
 print("".join(map(mark, range(9))))
 EOF
 }
+launch() { t0=$(ms); PATH=$work/bin:$PATH "$game" 2>"$work/game.log" & pid=$!; pids+=($pid); }
 # Starts the game and waits for its first window, which must be the splash.
 start() {
-    t0=$(ms); PATH=$work/bin:$PATH "$game" 2>"$work/game.log" & pid=$!; pids+=($pid)
+    launch
     wait_for "no window was shown" 'xdotool search --onlyvisible --pid $pid'; splash=$got
     xprop -id $splash _NET_WM_WINDOW_TYPE | grep -q SPLASH || fail "the first window is not a splash"
+}
+# The main menu comes 1.5 s after start, no sooner, in place of the splash, and takes the focus.
+menu_comes() {
+    wait_for 'no main menu "Crucirco Velquor"' "window '^Crucirco Velquor$'"; menu=$got
+    took=$(($(ms) - t0)); [ $took -ge 1500 ] || fail "the main menu came $took ms after start, before 1.5 s"
+    xdotool search --onlyvisible --pid $pid | grep -qx $splash && fail "the splash is still shown"
+    wait_for "the main menu never took the focus" "focused $menu"
 }
 # The game must end within 2 s of the last key, with status 0.
 ends() {
