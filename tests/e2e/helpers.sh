@@ -17,7 +17,8 @@ wait_for() {
     local end=$(($(ms) + ${limit:-10000}))
     until got=$(eval "$2" 2>/dev/null) && [ -n "$got" ]; do [ "$(ms)" -lt $end ] || fail "$1"; sleep 0.05; done
 }
-window() { xdotool search --onlyvisible --name "$1" | head -1; }
+# The game's own: mutter 48 draws X frames in a client of its own, titled as the windows they frame.
+window() { xdotool search --all --onlyvisible --pid $pid --name "$1" | head -1; }
 focused() { [ "$(xdotool getwindowfocus)" = "$1" ] && echo yes; }
 # Whether a window, its frame included, stands in the middle of the 1280 x 1024 screen, to a pixel.
 centred() {
