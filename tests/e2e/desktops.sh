@@ -41,7 +41,15 @@ trap 'kill "${pids[@]}" 2>/dev/null; wait' EXIT
 export QT_QPA_PLATFORM=xcb
 start
 menu_comes
-press space 'Crucirco!!!'
+xdotool key space
+# Debian unstable's Xwayland 24 sends XTEST's keys through libei, and its kwin 6.7 passes on none
+# of them: no key from outside reaches an X window there, though a player's keyboard does.
+if ! (limit=3000 wait_for "" "window '^Crucirco!!!\$'") >/dev/null && grep -q "xwayland ei" "$work/compositor.log"; then
+    echo "SKIP: $compositor's Xwayland takes no XTEST keys"
+    echo 77 >"$work/status"
+    exit
+fi
+wait_for '"Crucirco!!!" never took the focus' "focused \$(window '^Crucirco!!!$')"
 press F8 Crucirco
 press Return "Crucirco Velquor"
 press "Tab space" "Crucirco VS Máquina"; versus=$win
