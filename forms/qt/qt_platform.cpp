@@ -23,6 +23,12 @@ int titleRoom(const QString& title)
 {
     QFont bold = fonts::windowDefault();
     bold.setBold(true);
+    // On Wayland Qt draws the title bar itself: the title at 14 pixels, centred, with room on either
+    // side for three buttons as its widest decoration spaces them, 24 pixels wide and 12 apart.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        bold.setPixelSize(14);
+        return QFontMetrics(bold).horizontalAdvance(title) + 2 * 3 * (24 + 12);
+    }
     const QFontMetrics metrics(bold);
     return metrics.horizontalAdvance(title) * 3 / 2 + 6 * metrics.height();
 }
