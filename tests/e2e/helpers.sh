@@ -1,4 +1,4 @@
-# What play.sh and desktops.sh share: waiting, reading X windows, pressing keys, starting the game.
+# What play.sh needs on every desktop: waiting, reading X windows, pressing keys, starting the game.
 # Sourced; the caller sets $game and $work and keeps the pids to end in $pids.
 # Exits 77, skipped, unless the tools named and those every run needs are installed.
 needs() {
@@ -8,7 +8,8 @@ needs() {
 # A home, runtime folder and language of the run's own, and none of the caller's displays or buses.
 alone() {
     export HOME=$work XDG_RUNTIME_DIR=$work LC_ALL=C.UTF-8
-    unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
+    unset DISPLAY WAYLAND_DISPLAY XDG_SESSION_TYPE DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER QT_SCALE_FACTOR \
+        QT_SCREEN_SCALE_FACTORS
 }
 fail() { echo "FAIL: $* (display ${DISPLAY:-none})"; tail -n 20 "$work"/*.log; exit 1; }
 ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
