@@ -11,7 +11,8 @@
 #   window is centred, the splash with a border alone round it, and a character key on the splash
 #   ends the program with no other window shown.
 #   Natively on Wayland (qt6-wayland), where nothing outside the compositor can send keys: under
-#   kwin the splash, then the main menu alone 1.5 s after start, and closing it ends the game; under
+#   kwin the splash, then the main menu alone 1.5 s after start, neither of which may be maximised,
+#   and closing it ends the game; under
 #   mutter, which lists no windows to anyone, the game runs on.
 # Usage: play.sh openbox|mutter|kwin GAME. Exits 77 when a tool is missing.
 set -u
@@ -137,9 +138,10 @@ elif [ "$desktop" = kwin ]; then
             string:"$work/$BASHPID.js" string:$BASHPID >/dev/null
         dbus-send --session --print-reply --dest=org.kde.KWin /Scripting org.kde.kwin.Scripting.start >/dev/null
     }
-    # The windows' titles; KWin 6 calls the window list windowList, 5 clientList.
+    # The windows' titles, each with "+" where kwin would let it be maximised; KWin 6 calls the window
+    # list windowList, 5 clientList.
     windows() {
-        kwin 'print("windows: " + (workspace.windowList || workspace.clientList)().map(function (c) { return c.caption; }).join("|"));'
+        kwin 'print("windows: " + (workspace.windowList || workspace.clientList)().map(function (c) { return c.caption + (c.maximizable ? "+" : ""); }).join("|"));'
         sleep 0.1
         grep -a "windows: " "$work/desktop.log" | tail -1 | sed "s/.*windows: //"
     }
