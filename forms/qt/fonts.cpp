@@ -54,13 +54,12 @@ void registerSubstitutes()
     QFontDatabase::families();
     for (const QByteArray& face : remeasuredFaces())
         QFontDatabase::addApplicationFontFromData(withWindowsMetrics(face));
-    // Fontconfig stands in for Arial, Times New Roman and Verdana with
-    // Liberation Sans, Liberation Serif and DejaVu Sans, which the game
-    // depends on; it knows no relative of these two. The classic window
-    // font's closest outline relative is Tahoma.
+    // The classic window font is drawn from bitmaps, which Qt does not
+    // draw on Windows and which fall apart on screens that scale; its
+    // closest outline relative is Tahoma.
     QFont::insertSubstitutions(kWindowDefault,
                                {kTahoma, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(kIceAged, {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Serif")});
+    insertSubstitutions();
 }
 
 qreal linePitch(const QFont& font, qreal devicePixelRatio)

@@ -23,8 +23,11 @@ void registerSubstitutes();
 
 // The files of the stand-ins that are measured the wrong way for the layouts,
 // which registerSubstitutes registers remeasured: found where the system
-// installs them, or on Windows in the fonts folder beside the program.
+// installs them, or on Windows the faces the game carries beside it.
 QList<QByteArray> remeasuredFaces();
+// Names the faces that stand in for those the layouts name where the system
+// lacks them, the classic window font's aside.
+void insertSubstitutions();
 
 // A face of the layout at a point size (fractions allowed: 15.75, 8.25).
 QFont face(const QString& family, double points, bool bold = false);

@@ -35,4 +35,12 @@ QList<QByteArray> remeasuredFaces()
     return faces;
 }
 
+void insertSubstitutions()
+{
+    // Fontconfig stands in for Arial, Times New Roman and Verdana with
+    // Liberation Sans, Liberation Serif and DejaVu Sans, which the game
+    // depends on; it knows no relative of IceAgeD.
+    QFont::insertSubstitutions(kIceAged, {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Serif")});
+}
+
 } // namespace crucirco::fonts

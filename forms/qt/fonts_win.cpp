@@ -8,8 +8,7 @@ namespace crucirco::fonts {
 
 QList<QByteArray> remeasuredFaces()
 {
-    // Windows has every face the layouts name but IceAgeD: the game carries
-    // its stand-in, in the fonts folder beside the program.
+    // The faces the game carries, in the fonts folder beside the program.
     QList<QByteArray> faces;
     const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
     for (const QString& name :
@@ -19,6 +18,17 @@ QList<QByteArray> remeasuredFaces()
             faces.append(face.readAll());
     }
     return faces;
+}
+
+void insertSubstitutions()
+{
+    // Windows has every face the layouts name but IceAgeD; the game carries
+    // a stand-in for that one, and for those a system without them (Wine)
+    // lacks: the same that fontconfig gives on Linux.
+    QFont::insertSubstitutions(kArial, {QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(kTimesNewRoman, {QStringLiteral("Liberation Serif")});
+    QFont::insertSubstitutions(kVerdana, {QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(kIceAged, {QStringLiteral("Comic Neue")});
 }
 
 } // namespace crucirco::fonts
