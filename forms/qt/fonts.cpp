@@ -1,27 +1,13 @@
 #include "forms/qt/fonts.h"
 
-#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QStandardPaths>
-#include <QStringList>
 #include <QtEndian>
 #include <cmath>
 
 namespace crucirco::fonts {
 
 namespace {
-
-// The faces measured the wrong way for the layouts (withWindowsMetrics), by
-// where a release installs them under its data folders: Wine's stand-in for
-// Tahoma (in Wine's own folder; in newer releases among the system's fonts
-// too) and the stand-in for IceAgeD. (Wine's classic window font is left
-// out: it is drawn from bitmaps and falls apart on screens that scale.)
-const QStringList kRemeasuredFaces[] = {
-    {QStringLiteral("fonts/truetype/wine/tahoma.ttf"), QStringLiteral("wine/fonts/tahoma.ttf")},
-    {QStringLiteral("fonts/truetype/wine/tahomabd.ttf"), QStringLiteral("wine/fonts/tahomabd.ttf")},
-    {QStringLiteral("fonts/opentype/comic-neue/ComicNeue-Regular.otf")},
-};
 
 QByteArray withWindowsMetrics(QByteArray face)
 {
@@ -66,21 +52,14 @@ void registerSubstitutes()
     // release to the next; so the list is filled first and each copy
     // replaces the installed face.
     QFontDatabase::families();
-    for (const QStringList& places : kRemeasuredFaces)
-        for (const QString& place : places) {
-            QFile face(QStandardPaths::locate(QStandardPaths::GenericDataLocation, place));
-            if (face.open(QIODevice::ReadOnly)) {
-                QFontDatabase::addApplicationFontFromData(withWindowsMetrics(face.readAll()));
-                break;
-            }
-        }
-    // Fontconfig stands in for Arial, Times New Roman and Verdana with
-    // Liberation Sans, Liberation Serif and DejaVu Sans, which the game
-    // depends on; it knows no relative of these two. The classic window
-    // font's closest outline relative is Tahoma.
+    for (const QByteArray& face : remeasuredFaces())
+        QFontDatabase::addApplicationFontFromData(withWindowsMetrics(face));
+    // The classic window font is drawn from bitmaps, which Qt does not
+    // draw on Windows and which fall apart on screens that scale; its
+    // closest outline relative is Tahoma.
     QFont::insertSubstitutions(kWindowDefault,
                                {kTahoma, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(kIceAged, {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Serif")});
+    insertSubstitutions();
 }
 
 qreal linePitch(const QFont& font, qreal devicePixelRatio)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QFont>
+#include <QList>
 #include <QString>
 
 namespace crucirco::fonts {
@@ -18,6 +20,14 @@ inline const QString kIceAged = QStringLiteral("IceAgeD");
 // any, so that every text keeps fitting its control, each measured by its
 // Windows ascent and descent.
 void registerSubstitutes();
+
+// The files of the stand-ins that are measured the wrong way for the layouts,
+// which registerSubstitutes registers remeasured: found where the system
+// installs them, or on Windows the faces the game carries beside it.
+QList<QByteArray> remeasuredFaces();
+// Names the faces that stand in for those the layouts name where the system
+// lacks them, the classic window font's aside.
+void insertSubstitutions();
 
 // A face of the layout at a point size (fractions allowed: 15.75, 8.25).
 QFont face(const QString& family, double points, bool bold = false);

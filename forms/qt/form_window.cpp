@@ -16,12 +16,14 @@ namespace crucirco {
 Qt::WindowFlags windowFlags(const WindowRow& window)
 {
     // A fixed dialog border alone: no title bar, no control box, and not in
-    // the task bar. Windows draws that border for a tool window without a
-    // caption; an X window manager for a splash window that asks for it
-    // (askForBorderWithoutTitle).
+    // the task bar. Windows draws that border for a window without a caption,
+    // and keeps it out of the task bar once it is made a tool window; an X
+    // window manager draws it for a splash window that asks for it (both
+    // askForBorderWithoutTitle). Made a tool window by its flags instead, it
+    // would be shown without the focus, and a key on it would go nowhere.
     if (!window.titleBar) {
 #ifdef Q_OS_WIN
-        return Qt::Tool | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint;
+        return Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint;
 #else
         return Qt::SplashScreen;
 #endif
@@ -35,6 +37,7 @@ Qt::WindowFlags windowFlags(const WindowRow& window)
     return flags;
 }
 
+#ifndef Q_OS_WIN // Windows: form_window_win.cpp
 void askForBorderWithoutTitle(QWidget* window)
 {
 #if defined(CRUCIRCO_XCB) && QT_CONFIG(xcb)
@@ -63,5 +66,6 @@ void askForBorderWithoutTitle(QWidget* window)
     (void)window;
 #endif
 }
+#endif
 
 } // namespace crucirco

@@ -17,8 +17,9 @@ namespace crucirco {
 
 // How a window's row of the table frames it on the desktop.
 Qt::WindowFlags windowFlags(const WindowRow& window);
-// Has a window without a title bar framed by a border all the same, where
-// the window system needs telling beyond its flags. Before it is shown.
+// Has a window without a title bar framed by a border all the same, and kept
+// out of the task bar, where the window system needs telling beyond its
+// flags. Before it is shown.
 void askForBorderWithoutTitle(QWidget* window);
 
 // The window of one form, on any of Qt's top-level widgets: named, titled,
