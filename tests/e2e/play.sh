@@ -4,8 +4,7 @@
 # under GNOME's compositor or KDE's, headless, from Debian's packages.
 #   Over X, and over XWayland, where the game goes by itself on a Wayland session: the splash; the
 #   main menu "Crucirco Velquor" 1.5 s after start, the splash gone; "Uno contra uno", and F8 and
-#   Return back to the menu; "Vs la máquina" in its place; the machine's first cross, and nothing
-#   more. F8, F4, F1 and F8 each bring up their box or About, closed by Escape, and then a digit
+#   Return back to the menu; "Vs la máquina" in its place; the machine's first cross. F8, F4, F1 and F8 each bring up their box or About, closed by Escape, and then a digit
 #   places a circle and F2 starts a new game; in About "Info del sisitema..." starts the viewer on
 #   the PATH. F4, Return, Return on "Visite...": the program ends with status 0. Under openbox every
 #   window is centred, the splash with a border alone round it, and a character key on the splash
@@ -87,8 +86,7 @@ press Return "Crucirco Velquor"
 press "Tab space" "Crucirco VS Máquina"; versus=$win
 [ -z "$(window '^Crucirco Velquor$')" ] || fail "the main menu is still shown beside the game"
 centring "the game is not centred" "centred $versus"
-wait_for "the machine placed no cross alone on the board" 'board $versus | grep -x "[.]*X[.]*"'; marks=$got
-sleep 1; [ "$(board $versus)" = "$marks" ] || fail "the board went from $marks to $(board $versus) by itself"
+wait_for "the machine placed no cross alone on the board" 'board $versus | grep -x "[.]*X[.]*"'
 # Each box and About closed, then a key of each kind; the digits go round the board.
 digit=0
 for opener in F8 F4 F1 F8; do
