@@ -123,7 +123,7 @@ private slots:
         QCOMPARE(QString::fromStdString(shell.out.str()), kUnavailable);
     }
 
-    // A form shows itself only in the window it has while loaded.
+    // A form shows itself only in the window it has while loaded; a window never shown unloads as nothing.
     void anUnloadedFormShowsItselfNowhere()
     {
         Shell shell;
@@ -142,6 +142,7 @@ private slots:
         program.form<TwoPlayerForm>()->attachView(&view);
         program.form<TwoPlayerForm>()->setBoard(parseBoard("X..|...|..."));
         program.unload(Window::TwoPlayer);
+        program.unload(Window::About); // never shown: nothing to unload
         program.form<TwoPlayerForm>()->setBoard(parseBoard("O..|...|..."));
         QCOMPARE(view.refreshes, 1);
     }
