@@ -3,7 +3,6 @@
 #include <QDialogButtonBox>
 #include <QList>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QStyleFactory>
 #include <QTextLayout>
 
@@ -34,7 +33,6 @@ QStringList wrappedLines(const QString& text, int flags, const QFont& font, QPai
         shown += text[i] == u'\n' ? QChar(QChar::LineSeparator) : text[i];
     }
     from << text.size();
-    static const QRegularExpression trailingBlanks(QStringLiteral("\\s+$"));
     QStringList lines;
     QTextLayout layout(shown, font, device);
     layout.beginLayout();
@@ -42,7 +40,10 @@ QStringList wrappedLines(const QString& text, int flags, const QFont& font, QPai
         line.setLineWidth(width);
         const qsizetype first = from[line.textStart()];
         const qsizetype last = from[line.textStart() + line.textLength()];
-        lines << text.sliced(first, last - first).remove(trailingBlanks);
+        qsizetype end = last;
+        while (end > first && text[end - 1].isSpace())
+            --end;
+        lines << text.sliced(first, end - first);
     }
     layout.endLayout();
     return lines;
