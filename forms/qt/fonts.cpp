@@ -9,35 +9,57 @@ namespace crucirco::fonts {
 
 namespace {
 
-QByteArray withWindowsMetrics(QByteArray face)
+QByteArray withWindowsMetrics(const QByteArray& face)
 {
     // The windows were laid out with each face's Windows ascent and descent:
     // a line as high as the two, the first baseline the ascent below the
     // top. Qt takes a face's typographic ascent and descent instead when the
     // face sets the flag that asks for them (bit 7 of the OS/2 table's
     // fsSelection), and the sizes of its bitmap strikes when it has any (the
-    // EBLC table). The copy lacks both: the flag is cleared and the strikes'
-    // tables are renamed out of sight; the outlines it is drawn from stay.
+    // EBLC and EBDT tables). The copy lacks both: the flag is cleared and the
+    // strikes are left out (a third of Tahoma, which the game then does not
+    // keep in memory); the outlines it is drawn from stay.
     //
     // The table directory: the number of tables at byte 4, and from byte 12
-    // a record of 16 bytes for each, its tag first and its offset at byte 8.
-    // A face cut short is left as it is.
+    // a record of 16 bytes for each, its tag first, its offset at byte 8 and
+    // its length at byte 12. A face cut short is left as it is.
     const QByteArray count = face.mid(0x4, 0x2);
     if (count.size() != 0x2)
         return face;
-    const qsizetype end = 0xC + 0x10 * qFromBigEndian<quint16>(count.constData());
-    for (qsizetype at = 0xC; at != end; at += 0x10) {
-        const QByteArray record = face.mid(at, 0x10);
+    QList<QByteArray> records;
+    QList<QByteArray> tables;
+    for (int i = 0; i != qFromBigEndian<quint16>(count.constData()); ++i) {
+        const QByteArray record = face.mid(0xC + 0x10 * i, 0x10);
         if (record.size() != 0x10)
             return face;
         const QByteArray tag = record.left(0x4);
-        const qsizetype offset = qFromBigEndian<quint32>(record.constData() + 0x8);
-        if (tag == "OS/2" && face.mid(offset, 0x40).size() == 0x40)
-            face[offset + 0x3F] = static_cast<char>(face[offset + 0x3F] & ~0x80);
-        else if (tag == "EBLC" || tag == "EBDT")
-            face[at] = 'x';
+        QByteArray table = face.mid(qFromBigEndian<quint32>(record.constData() + 0x8),
+                                    qFromBigEndian<quint32>(record.constData() + 0xC));
+        if (table.size() != qFromBigEndian<quint32>(record.constData() + 0xC))
+            return face;
+        if (tag == "EBLC" || tag == "EBDT")
+            continue;
+        if (tag == "OS/2" && table.size() >= 0x40)
+            table[0x3F] = static_cast<char>(table[0x3F] & ~0x80);
+        records.append(record);
+        tables.append(table);
     }
-    return face;
+    // The kept tables one after the other, each from a multiple of four bytes; the copy is made as
+    // large as that at once, since the game keeps it for good.
+    quint32 at = 0xC + 0x10 * records.size();
+    for (int i = 0; i != records.size(); ++i) {
+        qToBigEndian<quint32>(at, records[i].data() + 0x8);
+        at += (tables[i].size() + 0x3) & ~0x3;
+    }
+    QByteArray copy;
+    copy.reserve(at);
+    copy.append(face.left(0xC));
+    qToBigEndian<quint16>(records.size(), copy.data() + 0x4);
+    for (const QByteArray& record : records)
+        copy.append(record);
+    for (const QByteArray& table : tables)
+        copy.append(table).append((0x4 - table.size() % 0x4) % 0x4, '\0');
+    return copy;
 }
 
 } // namespace
