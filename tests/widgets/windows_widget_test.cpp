@@ -139,6 +139,20 @@ private slots:
     }
     void cleanup() { QVERIFY(!exitRequested()); } // every test keeps a window open, so the program goes on
 
+    // The start's pictures, the splash's and the main menu's, are read without Qt's image reader
+    // plugins: left to choose, Qt loads every one it has, libjpeg and the rest, to ask each whether it
+    // would rather read them. (A menu bar's own icon does so, on the game screens: this case runs
+    // before any opens them.)
+    void theStartLoadsNoImageReaderPlugin()
+    {
+        ScriptedGame game;
+        showWindow(game.desktop, Window::Splash);
+        showWindow(game.desktop, Window::MainMenu);
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY(!maps.readAll().contains("/imageformats/"));
+    }
+
     // No window can be resized (what the menus' keys do is played below).
     void noWindowCanBeResized()
     {
