@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QtEndian>
+#include <algorithm>
 #include <cmath>
 
 namespace crucirco::fonts {
@@ -44,21 +45,23 @@ QByteArray withWindowsMetrics(const QByteArray& face)
         records.append(record);
         tables.append(table);
     }
-    // The kept tables one after the other, each from a multiple of four bytes; the copy is made as
-    // large as that at once, since the game keeps it for good.
+    // The kept tables one after the other, each from a multiple of four bytes, written into a copy
+    // made at its final size, since the game keeps it for good.
     quint32 at = 0xC + 0x10 * records.size();
     for (int i = 0; i != records.size(); ++i) {
         qToBigEndian<quint32>(at, records[i].data() + 0x8);
         at += (tables[i].size() + 0x3) & ~0x3;
     }
-    QByteArray copy;
-    copy.reserve(at);
-    copy.append(face.left(0xC));
+    QByteArray copy(at, '\0');
+    const auto put = [&copy](quint32 where, const QByteArray& bytes) {
+        std::copy(bytes.begin(), bytes.end(), copy.begin() + where);
+    };
+    put(0x0, face.left(0xC));
     qToBigEndian<quint16>(records.size(), copy.data() + 0x4);
-    for (const QByteArray& record : records)
-        copy.append(record);
-    for (const QByteArray& table : tables)
-        copy.append(table).append((0x4 - table.size() % 0x4) % 0x4, '\0');
+    for (int i = 0; i != records.size(); ++i) {
+        put(0xC + 0x10 * i, records[i]);
+        put(qFromBigEndian<quint32>(records[i].constData() + 0x8), tables[i]);
+    }
     return copy;
 }
 
