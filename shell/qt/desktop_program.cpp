@@ -32,7 +32,6 @@ void prepareApplication(QApplication& app)
     // A pull-down menu is a window of its own, which does not take the face
     // of the window whose menu bar opens it.
     QApplication::setFont(fonts::windowDefault(), "QMenu");
-    installAccessibility();
 }
 
 DesktopProgram::DesktopProgram(MessageBoxes& boxes)
