@@ -124,8 +124,12 @@ private slots:
         const QList<QPointer<QWidget>> windows = openEveryWindow(game);
         for (QWidget* window : windows)
             for (QWidget* widget : QList<QWidget*>{window} + window->findChildren<QWidget*>()) {
-                if (widget->window() != window)
-                    continue; // drawn in a pull-down menu, not in the window
+                if (widget->window() != window) {
+                    // Drawn in a pull-down menu, which writes in the window font as its menu bar does.
+                    if (qobject_cast<QMenu*>(widget) && widget->font() != fonts::windowDefault())
+                        wrong << window->objectName() + ": a menu in " + widget->font().toString();
+                    continue;
+                }
                 const QFont font = widget->font();
                 const QString where = window->objectName() + '/' + widget->objectName();
                 const QString resolved = QFontInfo(font).family();
