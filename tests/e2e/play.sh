@@ -27,8 +27,10 @@ if [ "${3:-}" != inside ]; then
     # The display goes down before the script ends, so that the next run cannot meet its remains.
     trap 'kill "${pids[@]}" 2>/dev/null; wait; rm -rf "$work"' EXIT
     export work
-    # The first system information viewer the game looks for, as a stand-in that says it was started.
-    mkdir "$work/bin" && printf '#!/bin/sh\necho started >"%s/viewer"\n' "$work" >"$work/bin/kinfocenter"
+    # The first system information viewer the game looks for, as a stand-in that says it was started
+    # and with what platform the game told it to take.
+    mkdir "$work/bin"
+    printf '#!/bin/sh\necho "started${QT_QPA_PLATFORM+ on $QT_QPA_PLATFORM}" >"%s/viewer"\n' "$work" >"$work/bin/kinfocenter"
     chmod +x "$work/bin/kinfocenter"
     alone
     # The desktop runs the rest of this script as its session, with its displays set.
@@ -64,6 +66,8 @@ exec >"$work/out" 2>&1
 echo 1 >"$work/status"
 trap 'kill "${pids[@]}" 2>/dev/null; wait' EXIT
 # Where a window stands, checked where the window manager lets the game place it: under openbox.
+# Told to run natively, the game shows no X window.
+through_xwayland() { [ -z "$(xdotool search --pid $pid)" ] || fail "told Wayland, the game went through XWayland"; }
 centring() { [ "$desktop" != openbox ] || wait_for "$1" "$2"; }
 
 # The game's own choice of platform.
@@ -95,6 +99,7 @@ for opener in F8 F4 F1 F8; do
     if [ $opener = F1 ]; then
         xdotool key Tab Return # from OK to "Info del sisitema..."
         wait_for '"Info del sisitema..." started no viewer' 'cat "$work/viewer"'
+        [ "$got" = started ] || fail "the viewer was told a platform: $got"
     fi
     xdotool key Escape
     wait_for "the game did not take the focus back from \"$shown\"" "focused $versus"
@@ -148,6 +153,7 @@ elif [ "$desktop" = kwin ]; then
     wait_for "no splash natively" '[ "$(windows)" = Crucirco ] && echo shown'
     wait_for 'no main menu "Crucirco Velquor" alone natively' '[ "$(windows)" = "Crucirco Velquor" ] && echo shown'
     took=$(($(ms) - t0)); [ $took -ge 1500 ] || fail "the main menu came $took ms after start natively"
+    through_xwayland
     kwin '(workspace.windowList || workspace.clientList)().forEach(function (c) { c.closeWindow(); });'
     ends
     echo "natively on Wayland: splash, main menu, closing it ends the game"
@@ -156,6 +162,7 @@ else
     launch
     sleep 3
     kill -0 $pid || fail "the game ended by itself natively on Wayland"
+    through_xwayland
     echo "natively on Wayland: the game keeps running"
 fi
 echo 0 >"$work/status"
