@@ -27,8 +27,7 @@ if [ "${3:-}" != inside ]; then
     # The display goes down before the script ends, so that the next run cannot meet its remains.
     trap 'kill "${pids[@]}" 2>/dev/null; wait; rm -rf "$work"' EXIT
     export work
-    # The first system information viewer the game looks for, as a stand-in that says it was started
-    # and with what platform the game told it to take.
+    # The first system information viewer the game looks for: a stand-in saying it started, and on what.
     mkdir "$work/bin"
     printf '#!/bin/sh\necho "started${QT_QPA_PLATFORM+ on $QT_QPA_PLATFORM}" >"%s/viewer"\n' "$work" >"$work/bin/kinfocenter"
     chmod +x "$work/bin/kinfocenter"

@@ -65,8 +65,6 @@ private slots:
         QTest::newRow("a zero inside") << kStringValue << std::u16string(u"a\0b", 3) << kLocalMachine << true
                                        << QString::fromUtf16(u"a\0b", 3);
         QTest::newRow("an empty string") << kStringValue << std::u16string() << kLocalMachine << true << "";
-        QTest::newRow("number 0") << kNumber32Value << std::u16string(2, u'\0') << kLocalMachine << true
-                                  << "0";
         QTest::newRow("a number") << kNumber32Value << std::u16string(u"\x5678\x1234") << kLocalMachine
                                   << true << "305419896";
         QTest::newRow("the largest number")

@@ -139,10 +139,8 @@ private slots:
     }
     void cleanup() { QVERIFY(!exitRequested()); } // every test keeps a window open, so the program goes on
 
-    // The start's pictures, the splash's and the main menu's, are read without Qt's image reader
-    // plugins: left to choose, Qt loads every one it has, libjpeg and the rest, to ask each whether it
-    // would rather read them. (A menu bar's own icon does so, on the game screens: this case runs
-    // before any opens them.)
+    // The start's pictures load none of Qt's image reader plugins, libjpeg and the rest (a menu bar's
+    // own icon does, on the game screens, which no case before this one opens).
     void theStartLoadsNoImageReaderPlugin()
     {
         ScriptedGame game;
