@@ -2,6 +2,7 @@
 
 #include <QImageReader>
 #include <QPixmap>
+#include <QPixmapCache>
 
 #include "forms/qt/accessibility.h"
 #include "forms/qt/qt_text.h"
@@ -11,12 +12,19 @@ namespace crucirco {
 namespace {
 
 // One of the program's own pictures, all PNG, read by Qt's own PNG reader: left to find the
-// reader itself, Qt would first load every image reader plugin it has, to ask each one.
+// reader itself, Qt would first load every image reader plugin it has, to ask each one. Each is
+// read once, and kept in Qt's picture cache for the next window that shows it: the main menu's
+// logo is the splash's.
 QPixmap ownPicture(const QString& name)
 {
+    QPixmap picture;
+    if (QPixmapCache::find(name, &picture))
+        return picture;
     QImageReader reader(QStringLiteral(":/assets/") + name, "png");
     reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    picture = QPixmap::fromImage(reader.read());
+    QPixmapCache::insert(name, picture);
+    return picture;
 }
 
 } // namespace

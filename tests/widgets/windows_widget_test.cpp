@@ -140,12 +140,15 @@ private slots:
     void cleanup() { QVERIFY(!exitRequested()); } // every test keeps a window open, so the program goes on
 
     // The start's pictures load none of Qt's image reader plugins, libjpeg and the rest (a menu bar's
-    // own icon does, on the game screens, which no case before this one opens).
-    void theStartLoadsNoImageReaderPlugin()
+    // own icon does, on the game screens, which no case before this one opens), and the main menu
+    // shows the logo the splash read.
+    void theStartReadsItsLogoOnceWithoutImageReaderPlugins()
     {
         ScriptedGame game;
-        showWindow(game.desktop, Window::Splash);
-        showWindow(game.desktop, Window::MainMenu);
+        const qint64 logo =
+            showWindow(game.desktop, Window::Splash)->findChild<QLabel*>("imgLogo")->pixmap().cacheKey();
+        QWidget* menu = showWindow(game.desktop, Window::MainMenu);
+        QCOMPARE(menu->findChild<QLabel*>("imgLogo")->pixmap().cacheKey(), logo);
         QFile maps(QStringLiteral("/proc/self/maps"));
         QVERIFY(maps.open(QIODevice::ReadOnly));
         QVERIFY(!maps.readAll().contains("/imageformats/"));
