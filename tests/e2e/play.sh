@@ -97,8 +97,7 @@ for opener in F8 F4 F1 F8; do
     press $opener "$shown"
     if [ $opener = F1 ]; then
         xdotool key Tab Return # from OK to "Info del sisitema..."
-        wait_for '"Info del sisitema..." started no viewer' 'cat "$work/viewer"'
-        [ "$got" = started ] || fail "the viewer was told a platform: $got"
+        wait_for '"Info del sisitema..." started no viewer, or told it a platform' 'grep -x started "$work/viewer"'
     fi
     xdotool key Escape
     wait_for "the game did not take the focus back from \"$shown\"" "focused $versus"
