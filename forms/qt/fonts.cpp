@@ -40,7 +40,7 @@ QByteArray withWindowsMetrics(const QByteArray& face)
             return face;
         if (tag == "EBLC" || tag == "EBDT")
             continue;
-        if (tag == "OS/2" && table.size() >= 0x40)
+        if (tag == "OS/2" && !table.mid(0x3F, 0x1).isEmpty())
             table[0x3F] = static_cast<char>(table[0x3F] & ~0x80);
         records.append(record);
         tables.append(table);
