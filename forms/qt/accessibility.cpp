@@ -2,10 +2,6 @@
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>
-#ifdef CRUCIRCO_SESSION_BUS
-#include <QDBusConnection>
-#include <QThreadPool>
-#endif
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -107,12 +103,6 @@ void installAccessibility()
     // this one is asked about the program's own classes before Qt's, and
     // about plain windows, which Qt's leaves to the fallback.
     QAccessible::installFactory(makeInterface);
-#ifdef CRUCIRCO_SESSION_BUS
-    // Qt's bridge to screen readers joins the session bus when the first window names itself, and
-    // the window waits until it has (where there is no bus, until the bus has failed to start). A
-    // thread of its own joins it now, while the faces load, and the bridge finds it joined.
-    QThreadPool::globalInstance()->start([] { QDBusConnection::sessionBus(); });
-#endif
 }
 
 NamedGroup::NamedGroup(const QString& name, QWidget* parent)

@@ -19,7 +19,7 @@ void prepareApplication(QApplication& app)
     // The X window class is the program's file name, Crucirco, as the
     // desktop entry expects; a Wayland compositor matches the entry by this.
     QGuiApplication::setDesktopFileName(toQString(version::kApplicationId));
-    // First: it begins joining the session bus, which goes on while the rest is prepared.
+    // What screen readers are told, from the first window on.
     installAccessibility();
     QApplication::setWindowIcon(windowIcon(rowOf(Window::MainMenu)));
 
