@@ -172,7 +172,6 @@ private slots:
                 }
             }
         faces.removeDuplicates();
-        qInfo("%d captions; %s", captions, qPrintable(faces.join(", ")));
         QVERIFY2(faces.size() >= 6, qPrintable(faces.join(", ")));
         QVERIFY2(captions > 40, qPrintable(QString::number(captions)));
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("; ")));
