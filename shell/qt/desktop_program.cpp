@@ -19,8 +19,6 @@ void prepareApplication(QApplication& app)
     // The X window class is the program's file name, Crucirco, as the
     // desktop entry expects; a Wayland compositor matches the entry by this.
     QGuiApplication::setDesktopFileName(toQString(version::kApplicationId));
-    // What screen readers are told, from the first window on.
-    installAccessibility();
     QApplication::setWindowIcon(windowIcon(rowOf(Window::MainMenu)));
 
     auto* translator = new QTranslator(&app);
@@ -32,6 +30,7 @@ void prepareApplication(QApplication& app)
     // A pull-down menu is a window of its own, which does not take the face
     // of the window whose menu bar opens it.
     QApplication::setFont(fonts::windowDefault(), "QMenu");
+    installAccessibility();
 }
 
 DesktopProgram::DesktopProgram(MessageBoxes& boxes)
