@@ -34,9 +34,9 @@ QByteArray withWindowsMetrics(const QByteArray& face)
         if (record.size() != 0x10)
             return face;
         const QByteArray tag = record.left(0x4);
-        QByteArray table = face.mid(qFromBigEndian<quint32>(record.constData() + 0x8),
-                                    qFromBigEndian<quint32>(record.constData() + 0xC));
-        if (table.size() != qFromBigEndian<quint32>(record.constData() + 0xC))
+        const quint32 length = qFromBigEndian<quint32>(record.constData() + 0xC);
+        QByteArray table = face.mid(qFromBigEndian<quint32>(record.constData() + 0x8), length);
+        if (table.size() != length)
             return face;
         if (tag == "EBLC" || tag == "EBDT")
             continue;
