@@ -43,7 +43,9 @@ to_the_end() {
 }
 
 launch
-wait_for "no window was shown" 'xdotool search --onlyvisible --pid $pid'; splash=$got
+# Wine's first start of a program in a new prefix can take over 10 s on a machine that has just
+# installed it, with its libraries not yet read from the disk.
+limit=30000 wait_for "no window was shown" 'xdotool search --onlyvisible --pid $pid'; splash=$got
 xprop -id $splash _NET_WM_STATE | grep -q SKIP_TASKBAR || fail "the splash is in the task bar"
 shot splash
 menu_comes
