@@ -78,7 +78,7 @@ void registerSubstitutes()
     // replaces the installed face.
     QFontDatabase::families();
     for (const QByteArray& face : remeasuredFaces())
-        QFontDatabase::addApplicationFontFromData(withWindowsMetrics(face));
+        addKept(withWindowsMetrics(face));
     // The classic window font is drawn from bitmaps, which Qt does not
     // draw on Windows and which fall apart on screens that scale; its
     // closest outline relative is Tahoma.

@@ -25,6 +25,9 @@ void registerSubstitutes();
 // which registerSubstitutes registers remeasured: found where the system
 // installs them, or on Windows the faces the game carries beside it.
 QList<QByteArray> remeasuredFaces();
+// Registers a remeasured copy, which the game keeps while it runs: on Windows from its bytes,
+// elsewhere from a file in memory that the font engine maps. Gives Qt's number for it, or -1.
+int addKept(const QByteArray& face);
 // Names the faces that stand in for those the layouts name where the system
 // lacks them, the classic window font's aside.
 void insertSubstitutions();

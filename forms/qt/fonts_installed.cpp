@@ -1,8 +1,11 @@
 #include "forms/qt/fonts.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <QStandardPaths>
 #include <QStringList>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace crucirco::fonts {
 
@@ -33,6 +36,19 @@ QList<QByteArray> remeasuredFaces()
             }
         }
     return faces;
+}
+
+int addKept(const QByteArray& face)
+{
+    // Given the bytes, Qt and FreeType keep all of the copy in the heap for good. Given a file,
+    // FreeType maps it and reads in only what it draws from: the copy goes into a file in memory,
+    // open while the program runs and named by its descriptor. Where no such file can be made, the
+    // bytes are given (no descriptor writes nothing; a file that took only part of the copy stays
+    // open, one descriptor once).
+    const int file = memfd_create("crucirco-face", MFD_CLOEXEC);
+    if (write(file, face.constData(), face.size()) == face.size())
+        return QFontDatabase::addApplicationFont(QStringLiteral("/proc/self/fd/%1").arg(file));
+    return QFontDatabase::addApplicationFontFromData(face);
 }
 
 void insertSubstitutions()

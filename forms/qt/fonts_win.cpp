@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 
 namespace crucirco::fonts {
 
@@ -18,6 +19,11 @@ QList<QByteArray> remeasuredFaces()
             faces.append(face.readAll());
     }
     return faces;
+}
+
+int addKept(const QByteArray& face)
+{
+    return QFontDatabase::addApplicationFontFromData(face);
 }
 
 void insertSubstitutions()
