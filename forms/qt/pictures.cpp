@@ -1,5 +1,6 @@
 #include "forms/qt/pictures.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPixmap>
 #include <QPixmapCache>
@@ -11,16 +12,16 @@ namespace crucirco {
 
 namespace {
 
-// One of the program's own pictures, all PNG, read by Qt's own PNG reader: left to find the
-// reader itself, Qt would first load every image reader plugin it has, to ask each one. Each is
-// read once, and kept in Qt's picture cache for the next window that shows it: the main menu's
-// logo is the splash's.
+// One of the program's own pictures, each read by the reader Qt has built in for the format its
+// name ends in (PNG, or for the logo PPM): left to find the reader itself, Qt would first load
+// every image reader plugin it has, to ask each one. Each is read once, and kept in Qt's picture
+// cache for the next window that shows it: the main menu's logo is the splash's.
 QPixmap ownPicture(const QString& name)
 {
     QPixmap picture;
     if (QPixmapCache::find(name, &picture))
         return picture;
-    QImageReader reader(QStringLiteral(":/assets/") + name, "png");
+    QImageReader reader(QStringLiteral(":/assets/") + name, QFileInfo(name).suffix().toLatin1());
     reader.setAutoDetectImageFormat(false);
     picture = QPixmap::fromImage(reader.read());
     QPixmapCache::insert(name, picture);
@@ -34,7 +35,7 @@ void addLogo(QWidget* parent, const TwipRect& place)
     auto* logo = new PictureLabel(parent);
     logo->setObjectName(QStringLiteral("imgLogo"));
     logo->setGeometry(Twips::rect(place));
-    logo->setPixmap(ownPicture(QStringLiteral("logo.png")));
+    logo->setPixmap(ownPicture(QStringLiteral("logo.ppm")));
     logo->setScaledContents(true);
     logo->setAccessibleName(QStringLiteral("Logotipo de Crucirco"));
 }
